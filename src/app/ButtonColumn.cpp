@@ -1,0 +1,43 @@
+// The column of five rollover buttons, made as the last step of the window's construction.
+#include "MainFrame.h"
+
+namespace {
+
+constexpr int kColumnLeft = 171;
+constexpr int kColumnTop = 186;
+constexpr int kRowPitch = 40;
+constexpr int kButtonWidth = 300;
+constexpr int kButtonHeight = 32;
+
+struct SlotButton
+{
+    UINT id;
+    const char* baseName;
+};
+
+constexpr SlotButton kPlay = {IDC_PLAY_BTN, "IDB_PLAY_BTN"};
+constexpr SlotButton kInstall = {IDC_INSTALL_BTN, "IDB_INSTALL_BTN"};
+constexpr SlotButton kFixedSlots[] = {
+    {IDC_MANUAL_BTN, "IDB_MANUAL_BTN"},
+    {IDC_README_BTN, "IDB_README_BTN"},
+    {IDC_WEB_BTN, "IDB_WEB_BTN"},
+    {IDC_EXIT_BTN, "IDB_EXIT_BTN"},
+};
+
+} // namespace
+
+void CMainFrame::CreateButtonColumn()
+{
+    for (int slot = 0; slot < SLOT_COUNT; ++slot) {
+        // The top place is decided once: Play when an installation is registered.
+        const SlotButton& entry = slot == SLOT_LAUNCH ? (m_installPath.empty() ? kInstall : kPlay)
+                                                      : kFixedSlots[slot - 1];
+        const int top = kColumnTop + kRowPitch * slot;
+        const RECT rect = {kColumnLeft, top, kColumnLeft + kButtonWidth, top + kButtonHeight};
+
+        m_buttons[slot] = new CRolloverBitmapButton;
+        m_buttons[slot]->Create(nullptr, kOwnerDrawButtonStyle, rect, this, entry.id);
+        m_buttons[slot]->LoadBitmapSet(entry.baseName, m_language.c_str());
+        m_buttons[slot]->SetListener(this);
+    }
+}

@@ -1,0 +1,4 @@
+#include "SimpleExtMFCApp.h"
+
+// The one application object, alive before start-up.
+CSimpleExtMFCApp theApp;

@@ -1,0 +1,66 @@
+#pragma once
+// The launcher window. Its constructor does all of the program's set-up; afterwards it only
+// answers its buttons and keys.
+#include "../button/RolloverBitmapButton.h"
+#include "../framework/Bitmap.h"
+#include "../framework/FrameWnd.h"
+#include "ButtonColumn.h"
+#include "ButtonCommand.h"
+
+#include <string>
+
+class CMainFrame : public CFrameWnd, public ButtonEventsListner
+{
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    void OnButtonHover(CRolloverBitmapButton* button) override;
+
+    // Hands the slot's command to the shell: 0 when it started, 1 when nothing did.
+    int RunButtonCommand(int slot, bool quiet);
+
+protected:
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+
+    int OnCreate(LPCREATESTRUCTA cs);
+    void OnKeyDown(UINT virtualKey, UINT repeatCount, UINT flags);
+    void OnPlay();
+    void OnInstall();
+    void OnManual();
+    void OnReadme();
+    void OnWeb();
+    void OnExit();
+    BOOL OnEraseBkgnd(CDC* dc);
+    HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void LookupInstallation();
+    void CreateLogo();
+    void CreateButtonColumn();
+    void SelectNextButton();
+    void SelectPreviousButton();
+    void MoveSelection(int step);
+    void SetButtonHover(int slot, bool hover);
+    void ActivateSelectedButton();
+    int SetWorkingDirectory(std::string path);
+    void LaunchReaderInstaller();
+    void RequestClose();
+
+    CRolloverBitmapButton* m_buttons[SLOT_COUNT] = {};
+    ButtonCommand m_commands[SLOT_COUNT];
+    CBitmap m_background;
+    int m_backgroundWidth = 0;
+    int m_backgroundHeight = 0;
+    std::string m_title;
+    std::string m_language;
+    std::string m_country;
+    std::string m_appFile;
+    std::string m_installPath;
+    std::string m_version;
+    std::string m_manualFile;
+    int m_selected = -1;
+    CBitmapButton m_logo;
+};

@@ -1,0 +1,63 @@
+#include "RolloverBitmapButton.h"
+
+#include <commctrl.h>
+
+BEGIN_MESSAGE_MAP(CRolloverBitmapButton, CBitmapButton)
+ON_WM_MOUSEMOVE()
+ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+ON_MESSAGE(WM_MOUSEHOVER, OnMouseHover)
+END_MESSAGE_MAP()
+
+CRolloverBitmapButton::~CRolloverBitmapButton()
+{
+    m_bitmapDisabled.DeleteObject();
+    m_bitmapDown.DeleteObject();
+    m_bitmapRollover.DeleteObject();
+    m_bitmapUp.DeleteObject();
+}
+
+void CRolloverBitmapButton::OnMouseMove(UINT flags, POINT point)
+{
+    if (!m_bTracking) {
+        // Both notifications are one-shot and re-armed only after the leave, so each visit
+        // brings at most one hover.
+        TRACKMOUSEEVENT track = {};
+        track.cbSize = sizeof(track);
+        track.dwFlags = TME_HOVER | TME_LEAVE;
+        track.hwndTrack = m_hWnd;
+        track.dwHoverTime = 1;
+        m_bTracking = _TrackMouseEvent(&track) != FALSE;
+    }
+    DefWindowProc(WM_MOUSEMOVE, flags, MAKELPARAM(point.x, point.y));
+}
+
+LRESULT CRolloverBitmapButton::OnMouseHover(WPARAM, LPARAM)
+{
+    // The flag is set before the listener runs so that whatever the listener decides for this
+    // button is what the repaint shows.
+    m_bHover = true;
+    if (m_pListener != nullptr)
+        m_pListener->OnButtonHover(this);
+    Invalidate(TRUE);
+    return 0;
+}
+
+LRESULT CRolloverBitmapButton::OnMouseLeave(WPARAM, LPARAM)
+{
+    m_bTracking = false;
+    m_bHover = false;
+    Invalidate(TRUE);
+    return 0;
+}
+
+void CRolloverBitmapButton::DrawItem(LPDRAWITEMSTRUCT item)
+{
+    const CBitmap* picture = &m_bitmapUp;
+    if ((item->itemState & ODS_SELECTED) && m_bitmapDown.GetSafeHandle() != nullptr)
+        picture = &m_bitmapDown;
+    else if ((item->itemState & ODS_DISABLED) && m_bitmapDisabled.GetSafeHandle() != nullptr)
+        picture = &m_bitmapDisabled;
+    else if (m_bHover && m_bitmapRollover.GetSafeHandle() != nullptr)
+        picture = &m_bitmapRollover;
+    BlitPicture(*picture, *item);
+}

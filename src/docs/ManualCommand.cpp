@@ -1,0 +1,44 @@
+// The Manual button: the PDF manual with its registered program, else Adobe's, else a reader
+// installer from the disc.
+#include "../app/MainFrame.h"
+#include "../install/GameRegistry.h"
+#include "../install/RegistryReader.h"
+#include "DiscCheck.h"
+#include "DocumentPath.h"
+
+namespace {
+
+constexpr char kReaderKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\AcroRd32.exe";
+constexpr char kAcrobatKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Acrobat.exe";
+constexpr char kDefaultValue[] = "";
+
+// The document as one argument of the Adobe program's command line.
+std::string ReaderParameters(const std::string& document)
+{
+    if (document.find(' ') == std::string::npos)
+        return " " + document;
+    return " \"" + document + "\"";
+}
+
+} // namespace
+
+void CMainFrame::OnManual()
+{
+    const std::string document = LocateDocument(m_manualFile);
+    m_commands[SLOT_MANUAL] = {document, std::string()};
+    if (RunButtonCommand(SLOT_MANUAL, true) == 0)
+        return;
+    if (CheckFileOnDisc(document, nullptr, false) != 0)
+        return;
+
+    std::string reader;
+    if (ReadRegistryString(HKEY_LOCAL_MACHINE, kReaderKey, kDefaultValue, reader) ||
+        ReadRegistryString(HKEY_LOCAL_MACHINE, kAcrobatKey, kDefaultValue, reader)) {
+        m_commands[SLOT_MANUAL] = {reader, ReaderParameters(document)};
+        RunButtonCommand(SLOT_MANUAL, true);
+        return;
+    }
+    LaunchReaderInstaller();
+}

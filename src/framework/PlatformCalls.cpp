@@ -1,0 +1,10 @@
+#include "PlatformCalls.h"
+
+#include <shellapi.h>
+
+namespace platform {
+
+ShellExecuteFn shellExecute = &::ShellExecuteA;
+MessageBoxFn messageBox = &::MessageBoxW;
+
+} // namespace platform

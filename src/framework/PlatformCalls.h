@@ -1,0 +1,16 @@
+#pragma once
+// The two platform calls whose effect an in-process test cannot watch: starting a program and
+// a modal message box. Production code goes through these pointers, which hold the real calls;
+// a test may point them at recorders.
+#include <windows.h>
+
+namespace platform {
+
+using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
+                                          LPCSTR directory, INT show);
+using MessageBoxFn = int(WINAPI*)(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
+
+extern ShellExecuteFn shellExecute;
+extern MessageBoxFn messageBox;
+
+} // namespace platform

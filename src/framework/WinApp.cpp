@@ -1,0 +1,64 @@
+#include "WinApp.h"
+
+namespace {
+CWinApp* g_app = nullptr;
+}
+
+CWinApp::CWinApp(LPCSTR appName) : m_pszAppName(appName)
+{
+    g_app = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+const MessageMap* CWinApp::GetThisMessageMap()
+{
+    return nullptr;
+}
+
+const MessageMap* CWinApp::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+int CWinApp::Run()
+{
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_app;
+}
+
+CWnd* AfxGetMainWnd()
+{
+    return g_app != nullptr ? g_app->m_pMainWnd : nullptr;
+}
+
+HINSTANCE AfxGetResourceHandle()
+{
+    return GetModuleHandleA(nullptr);
+}
+
+int AfxWinMain()
+{
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr || !app->InitInstance())
+        return 1;
+    return app->Run();
+}

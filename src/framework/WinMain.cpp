@@ -1,0 +1,6 @@
+#include "WinApp.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    return AfxWinMain();
+}

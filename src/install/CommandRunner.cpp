@@ -1,0 +1,29 @@
+// Hands a button's command to the shell.
+#include "../app/MainFrame.h"
+#include "../docs/InsertDiscMessage.h"
+#include "../framework/MessageBox.h"
+#include "../framework/PlatformCalls.h"
+
+namespace {
+
+constexpr char kNoCommandText[] = "There is no command line associated with this button. ";
+// ShellExecute answers a value above this one exactly when it started something.
+constexpr UINT_PTR kLastShellError = 32;
+
+} // namespace
+
+int CMainFrame::RunButtonCommand(int slot, bool quiet)
+{
+    const ButtonCommand& command = m_commands[slot];
+    if (command.file.empty()) {
+        AfxMessageBox(kNoCommandText, MB_OK, 0);
+        return 1;
+    }
+    const HINSTANCE result = platform::shellExecute(nullptr, "open", command.file.c_str(),
+                                                    command.parameters.c_str(), nullptr, SW_SHOW);
+    if (reinterpret_cast<UINT_PTR>(result) > kLastShellError)
+        return 0;
+    if (!quiet)
+        ShowInsertDiscMessage();
+    return 1;
+}

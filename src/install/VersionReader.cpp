@@ -1,0 +1,66 @@
+#include "VersionReader.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace {
+
+constexpr size_t kBufferSize = 260;
+// A text this long or longer is cut to its first kCutLength characters.
+constexpr UINT kLongText = 256;
+constexpr size_t kCutLength = 250;
+constexpr WORD kUnicodeCodePage = 0x04B0;
+
+char g_versionBuffer[kBufferSize];
+
+// The string table named by the block's only translation; the user's language with the
+// Unicode code page when the block lists none or several.
+void FormatFileVersionPath(const BYTE* block)
+{
+    std::snprintf(g_versionBuffer, kBufferSize, "\\VarFileInfo\\Translation");
+    void* data = nullptr;
+    UINT length = 0;
+    if (VerQueryValueA(block, g_versionBuffer, &data, &length) && length == 4) {
+        DWORD translation;
+        std::memcpy(&translation, data, sizeof(translation));
+        const WORD language = LOWORD(translation);
+        const WORD codePage = HIWORD(translation);
+        std::snprintf(g_versionBuffer, kBufferSize,
+                      "\\StringFileInfo\\%02X%02X%02X%02X\\FileVersion", HIBYTE(language),
+                      LOBYTE(language), HIBYTE(codePage), LOBYTE(codePage));
+    } else {
+        std::snprintf(g_versionBuffer, kBufferSize, "\\StringFileInfo\\%04X%04X\\FileVersion",
+                      GetUserDefaultLangID(), kUnicodeCodePage);
+    }
+}
+
+} // namespace
+
+const char* GetFileVersionString(const char* fileName)
+{
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeA(fileName, &handle);
+    if (size == 0)
+        return nullptr;
+    const std::unique_ptr<BYTE[]> block(new (std::nothrow) BYTE[size + 1]);
+    if (block == nullptr || !GetFileVersionInfoA(fileName, 0, size, block.get()))
+        return nullptr;
+
+    FormatFileVersionPath(block.get());
+    void* data = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(block.get(), g_versionBuffer, &data, &length) || data == nullptr)
+        return nullptr;
+
+    // The text may not be terminated inside a damaged block: never read past its length.
+    const char* text = static_cast<const char*>(data);
+    const size_t limit = length >= kLongText ? kCutLength : length;
+    const size_t copied = strnlen(text, limit);
+    std::memcpy(g_versionBuffer, text, copied);
+    g_versionBuffer[copied] = '\0';
+    return g_versionBuffer;
+}

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing the launcher need on a Debian 12 machine.
+# Idempotent and silent when everything is already there, so every make target can call it.
+set -euo pipefail
+
+packages=(
+    wine wine32:i386 wine64 fonts-wine
+    g++-mingw-w64-i686 binutils-mingw-w64-i686 cmake make googletest
+    xvfb xdotool imagemagick openbox
+    python3 python3-pil fonts-dejavu-core poppler-utils xorriso locales cppcheck
+)
+
+# Locales the tests start the launcher in; Wine silently falls back to en-US for any locale the
+# host has not generated.
+locales=(en_US en_GB de_DE de_AT fr_FR fr_CA fr_BE es_ES it_IT nl_NL pt_BR pl_PL ru_RU ja_JP zh_CN)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing_packages() {
+    local wanted=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q 'install ok installed' || wanted+=("$p")
+    done
+    printf '%s\n' "${wanted[@]}"
+}
+
+install_packages() {
+    local wanted
+    mapfile -t wanted < <(missing_packages)
+    [ "${#wanted[@]}" -eq 0 ] || [ -z "${wanted[0]}" ] && return 0
+    echo "setup: installing ${wanted[*]}"
+    dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${wanted[@]}" >/dev/null
+}
+
+generate_locales() {
+    local have
+    have=$(locale -a 2>/dev/null | tr 'A-Z' 'a-z')
+    for l in "${locales[@]}"; do
+        local name="${l}.utf8"
+        grep -qx "$name" <<<"$have" && continue
+        echo "setup: generating locale ${l}.UTF-8"
+        as_root localedef -i "$l" -f UTF-8 "${l}.UTF-8"
+    done
+}
+
+install_packages
+generate_locales
