@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
     wine wine32:i386 wine64 fonts-wine
-    g++-mingw-w64-i686 binutils-mingw-w64-i686 cmake make googletest
+    g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+    cmake make googletest
     xvfb xdotool imagemagick openbox
     python3 python3-pil fonts-dejavu-core poppler-utils xorriso locales cppcheck
 )

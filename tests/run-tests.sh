@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Runs every test in a fresh, disposable Wine prefix on a private X display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/wine-env.sh
+trap wine_env_cleanup EXIT
+
+prefix="$PWD/build/test-prefix"
+rm -rf "$prefix"
+wine_env_prefix "$prefix" 1024x768
+# Wine's own associations would hand documents and addresses to the host's programs: each
+# test makes the ones it needs.
+cat >"$prefix/no-associations.reg" <<'REG'
+REGEDIT4
+
+[-HKEY_CLASSES_ROOT\.pdf]
+[-HKEY_CLASSES_ROOT\.rtf]
+[-HKEY_CLASSES_ROOT\http]
+[-HKEY_CLASSES_ROOT\https]
+REG
+"$WINE" regedit /S "$("$WINE" winepath -w "$prefix/no-associations.reg")" >/dev/null 2>&1
+wine_env_display force
+# One server for the whole run, so that each test does not start its own.
+wineserver -p 2>/dev/null || true
+ctest --test-dir build/win64 --output-on-failure -j2 "$@"

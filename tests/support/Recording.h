@@ -1,0 +1,49 @@
+#pragma once
+// Records what the launcher hands to the shell and to message boxes, in order, in place of the
+// real calls, for in-process tests. The shell answers with the result the test chose for the
+// file (33, "started", unless told otherwise).
+#include "../../src/framework/PlatformCalls.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+struct RecordedCall
+{
+    enum Kind
+    {
+        ShellOpen,
+        MessageBox
+    } kind;
+    std::string file;       // ShellOpen: the file
+    std::string parameters; // ShellOpen: the parameters (never null)
+    std::wstring text;      // MessageBox
+    std::wstring caption;   // MessageBox
+    UINT type = 0;          // MessageBox
+    HWND owner = nullptr;
+};
+
+class Recording
+{
+public:
+    Recording();
+    ~Recording();
+    Recording(const Recording&) = delete;
+    Recording& operator=(const Recording&) = delete;
+
+    // The shell result for a file; anything not named starts (33).
+    void ShellAnswers(const std::string& file, UINT_PTR result) { m_results[file] = result; }
+
+    const std::vector<RecordedCall>& Calls() const { return m_calls; }
+    std::vector<RecordedCall> ShellCalls() const;
+    std::vector<RecordedCall> MessageBoxes() const;
+
+private:
+    static HINSTANCE WINAPI FakeShellExecute(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    static int WINAPI FakeMessageBox(HWND, LPCWSTR, LPCWSTR, UINT);
+
+    platform::ShellExecuteFn m_realShellExecute;
+    platform::MessageBoxFn m_realMessageBox;
+    std::vector<RecordedCall> m_calls;
+    std::map<std::string, UINT_PTR> m_results;
+};

@@ -1,0 +1,81 @@
+#include "../../src/docs/DiscCheck.h"
+#include "../support/Recording.h"
+#include "../support/Scratch.h"
+#include "../support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DiscCheck : public testing::Test
+{
+protected:
+    std::string Pattern(const std::wstring& relative) const
+    {
+        return testenv::Narrow(disc / relative, CP_ACP);
+    }
+
+    ScratchFolder disc;
+    Recording recording;
+};
+
+TEST_F(DiscCheck, AnOrdinaryFileIsPresentAndNamed)
+{
+    disc.WriteFile(L"support\\guide.rtf");
+    std::vector<std::string> names = {"stale"};
+    EXPECT_EQ(CheckFileOnDisc(Pattern(L"support\\guide.rtf"), &names, false), 0);
+    EXPECT_EQ(names, std::vector<std::string>{"guide.rtf"});
+    EXPECT_TRUE(recording.Calls().empty());
+}
+
+TEST_F(DiscCheck, FoldersHiddenFilesAndNothingCountAsMissing)
+{
+    disc.MakeFolder(L"support\\folder.rtf");
+    disc.WriteFile(L"support\\hidden.rtf");
+    disc.Hide(L"support\\hidden.rtf");
+    for (const std::string& pattern :
+         {Pattern(L"support\\folder.rtf"), Pattern(L"support\\hidden.rtf"),
+          Pattern(L"support\\absent.rtf"), Pattern(L"absent\\x.rtf"), std::string()}) {
+        std::vector<std::string> names = {"stale"};
+        EXPECT_EQ(CheckFileOnDisc(pattern, &names, true), 1) << pattern;
+        EXPECT_TRUE(names.empty()) << pattern;
+    }
+    EXPECT_TRUE(recording.Calls().empty()) << "quiet checks show nothing";
+}
+
+TEST_F(DiscCheck, AMissingFileAsksForTheDiscUnlessQuiet)
+{
+    EXPECT_EQ(CheckFileOnDisc(Pattern(L"absent.pdf"), nullptr, false), 1);
+    ASSERT_EQ(recording.MessageBoxes().size(), 1u);
+    EXPECT_EQ(recording.MessageBoxes()[0].type, static_cast<UINT>(MB_OK));
+}
+
+TEST_F(DiscCheck, OnlyTheFirstWildcardMatchCounts)
+{
+    disc.WriteFile(L"a1.exe");
+    disc.WriteFile(L"a2.exe");
+    std::vector<std::string> names;
+    EXPECT_EQ(CheckFileOnDisc(Pattern(L"a*.exe"), &names, true), 0);
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_TRUE(names[0] == "a1.exe" || names[0] == "a2.exe") << names[0];
+}
+
+TEST_F(DiscCheck, ListingCountsFilesHiddenOnesTooButNoFolders)
+{
+    std::vector<std::string> names = {"stale"};
+    EXPECT_EQ(ListFiles(Pattern(L"adobe\\*"), names), -1);
+    EXPECT_TRUE(names.empty());
+
+    disc.MakeFolder(L"adobe\\sub");
+    EXPECT_EQ(ListFiles(Pattern(L"adobe\\*"), names), 0) << "only . .. and a folder";
+
+    disc.WriteFile(L"adobe\\one.exe");
+    disc.WriteFile(L"adobe\\two.exe");
+    disc.Hide(L"adobe\\two.exe");
+    EXPECT_EQ(ListFiles(Pattern(L"adobe\\*"), names), 2);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"one.exe", "two.exe"}));
+    EXPECT_EQ(ListFiles(Pattern(L"adobe\\none*"), names), -1);
+}
+
+} // namespace
