@@ -22,4 +22,5 @@ REG
 wine_env_display force
 # One server for the whole run, so that each test does not start its own.
 wineserver -p 2>/dev/null || true
-ctest --test-dir build/win64 --output-on-failure -j2 "$@"
+# One at a time: the tests share the prefix's registry, screen and pointer.
+ctest --test-dir build/win64 --output-on-failure "$@"

@@ -1,1 +1,177 @@
+#include "Driver.h"
 
+#include "TestEnvironment.h"
+
+namespace {
+
+constexpr DWORD kStartTimeout = 15000;
+// Wine's message box: the text and icon controls.
+constexpr int kMessageTextId = 0xFFFF;
+constexpr int kMessageIconId = 0x0440;
+
+struct WindowSearch
+{
+    DWORD processId;
+    const wchar_t* className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    wchar_t className[64];
+    GetClassNameW(window, className, 64);
+    if (processId == search->processId && wcscmp(className, search->className) == 0 &&
+        IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindProcessWindow(DWORD processId, const wchar_t* className)
+{
+    WindowSearch search = {processId, className, nullptr};
+    EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void SendInputs(std::vector<INPUT> inputs)
+{
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+} // namespace
+
+LauncherProcess::LauncherProcess(const std::wstring& folder)
+{
+    // Park the pointer where no button is: Wine hovers whatever opens under it.
+    MovePointer({2, 2});
+    std::wstring commandLine = L"\"" + testenv::Launcher() + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessW(testenv::Launcher().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
+                        nullptr, folder.c_str(), &startup, &m_process))
+        return;
+    WaitUntil(
+        [this] {
+            return (m_frame = FindProcessWindow(m_process.dwProcessId, L"CFrameWnd")) != nullptr;
+        },
+        kStartTimeout);
+    // Let the first paint finish and give the window the keyboard.
+    Settle(500);
+    SetForegroundWindow(m_frame);
+}
+
+LauncherProcess::~LauncherProcess()
+{
+    if (m_process.hProcess == nullptr)
+        return;
+    if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(m_process.hProcess, 1);
+        WaitForSingleObject(m_process.hProcess, 5000);
+    }
+    CloseHandle(m_process.hThread);
+    CloseHandle(m_process.hProcess);
+}
+
+HWND LauncherProcess::Child(int id, bool second) const
+{
+    for (HWND child = GetWindow(m_frame, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetDlgCtrlID(child) == id) {
+            if (!second)
+                return child;
+            second = false;
+        }
+    }
+    return nullptr;
+}
+
+bool LauncherProcess::HasExited(DWORD waitMilliseconds)
+{
+    return WaitForSingleObject(m_process.hProcess, waitMilliseconds) == WAIT_OBJECT_0;
+}
+
+HWND LauncherProcess::WaitForMessageBox(DWORD milliseconds) const
+{
+    HWND box = nullptr;
+    WaitUntil(
+        [&] { return (box = FindProcessWindow(m_process.dwProcessId, L"#32770")) != nullptr; },
+        milliseconds);
+    return box;
+}
+
+MessageBoxContent ReadMessageBox(HWND box)
+{
+    MessageBoxContent content;
+    wchar_t text[512];
+    GetWindowTextW(box, text, 512);
+    content.caption = text;
+    GetDlgItemTextW(box, kMessageTextId, text, 512);
+    content.text = text;
+    HWND icon = GetDlgItem(box, kMessageIconId);
+    content.hasIcon = icon != nullptr && IsWindowVisible(icon);
+    return content;
+}
+
+void PressOk(HWND box)
+{
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+void PressKey(HWND frame, WORD virtualKey)
+{
+    SetForegroundWindow(frame);
+    INPUT down = {};
+    down.type = INPUT_KEYBOARD;
+    down.ki.wVk = virtualKey;
+    INPUT up = down;
+    up.ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInputs({down, up});
+    Settle();
+}
+
+void MovePointer(POINT screen)
+{
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT move = {};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = MulDiv(screen.x, 65535, width - 1);
+    move.mi.dy = MulDiv(screen.y, 65535, height - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInputs({move});
+    Settle();
+}
+
+void MouseButton(bool down)
+{
+    INPUT press = {};
+    press.type = INPUT_MOUSE;
+    press.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInputs({press});
+    Settle();
+}
+
+POINT CentreOf(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+void Settle(DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(10);
+    } while (GetTickCount() - start < milliseconds);
+}

@@ -81,5 +81,11 @@ int main(int argc, char** argv)
             TakeOption(argv[i], "--shipped=", g_shipped) ||
             TakeOption(argv[i], "--programs=", g_programs);
     }
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // A filter that matches nothing must not pass for a green run.
+    if (testing::UnitTest::GetInstance()->test_to_run_count() == 0) {
+        fprintf(stderr, "no test matched the filter\n");
+        return 1;
+    }
+    return result;
 }

@@ -1,0 +1,60 @@
+#pragma once
+// Drives the launcher as a player would: starts it, finds its windows, types, moves and
+// presses the real pointer, reads and answers its message boxes. Shared by every GUI test.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class LauncherProcess
+{
+public:
+    // Starts the launcher with `folder` as its current folder and waits for its window.
+    explicit LauncherProcess(const std::wstring& folder);
+    ~LauncherProcess();
+    LauncherProcess(const LauncherProcess&) = delete;
+    LauncherProcess& operator=(const LauncherProcess&) = delete;
+
+    HWND Frame() const { return m_frame; }
+    // The child with the control id; the second one carrying it when `second` is set.
+    HWND Child(int id, bool second = false) const;
+    bool HasExited(DWORD waitMilliseconds);
+    // The process's message box, waiting up to the given time; null when none appears.
+    HWND WaitForMessageBox(DWORD milliseconds) const;
+
+private:
+    PROCESS_INFORMATION m_process = {};
+    HWND m_frame = nullptr;
+};
+
+struct MessageBoxContent
+{
+    std::wstring caption;
+    std::wstring text;
+    bool hasIcon = false;
+};
+
+MessageBoxContent ReadMessageBox(HWND box);
+void PressOk(HWND box);
+
+// Real input, through the same path as a keyboard and a mouse.
+void PressKey(HWND frame, WORD virtualKey);
+void MovePointer(POINT screen);
+void MouseButton(bool down);
+// The centre of a child window, in screen coordinates.
+POINT CentreOf(HWND window);
+
+// Runs the calling thread's messages and lets the other processes catch up.
+void Settle(DWORD milliseconds = 300);
+
+// Polls `done` until it holds or the time is up.
+template <typename Condition> bool WaitUntil(Condition done, DWORD milliseconds = 5000)
+{
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > milliseconds)
+            return false;
+        Settle(50);
+    }
+    return true;
+}
