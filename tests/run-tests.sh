@@ -9,7 +9,7 @@ prefix="$PWD/build/test-prefix"
 rm -rf "$prefix"
 wine_env_prefix "$prefix" 1024x768
 # Wine's own associations would hand documents and addresses to the host's programs: each
-# test makes the ones it needs.
+# test makes the ones it needs. One test program runs on a small desktop of its own.
 cat >"$prefix/no-associations.reg" <<'REG'
 REGEDIT4
 
@@ -17,6 +17,12 @@ REGEDIT4
 [-HKEY_CLASSES_ROOT\.rtf]
 [-HKEY_CLASSES_ROOT\http]
 [-HKEY_CLASSES_ROOT\https]
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Small"="600x400"
+
+[HKEY_CURRENT_USER\Software\Wine\AppDefaults\small_screen_tests.exe\Explorer]
+"Desktop"="Small"
 REG
 "$WINE" regedit /S "$("$WINE" winepath -w "$prefix/no-associations.reg")" >/dev/null 2>&1
 wine_env_display force

@@ -18,7 +18,12 @@ CRolloverBitmapButton::~CRolloverBitmapButton()
 
 void CRolloverBitmapButton::OnMouseMove(UINT flags, POINT point)
 {
-    if (!m_bTracking) {
+    // Wine can deliver one more move at the very point the pointer left from, after the leave
+    // itself; arming on it would bring a hover, and a lit button, for a visit that has ended.
+    const bool staleAfterLeave = m_hasLeft && point.x == m_lastPoint.x && point.y == m_lastPoint.y;
+    m_lastPoint = point;
+    m_hasLeft = false;
+    if (!m_bTracking && !staleAfterLeave) {
         // Both notifications are one-shot and re-armed only after the leave, so each visit
         // brings at most one hover.
         TRACKMOUSEEVENT track = {};
@@ -46,6 +51,7 @@ LRESULT CRolloverBitmapButton::OnMouseLeave(WPARAM, LPARAM)
 {
     m_bTracking = false;
     m_bHover = false;
+    m_hasLeft = true;
     Invalidate(TRUE);
     return 0;
 }

@@ -36,6 +36,24 @@ TEST_F(Window, CentredOnTheDesktop)
     EXPECT_EQ(rect.bottom, 592);
 }
 
+// A screen narrower and lower than the window (this case runs on a 600 x 400 desktop): the
+// overhang splits with the division truncated toward zero, (600 - 635) / 2 = -17, not -18.
+TEST_F(Window, SmallScreenHangsOverTheEdges)
+{
+    RECT screen;
+    GetClientRect(GetDesktopWindow(), &screen);
+    ASSERT_EQ(screen.right, 600);
+    ASSERT_EQ(screen.bottom, 400);
+    LauncherProcess launcher(disc.Path());
+    ASSERT_NE(launcher.Frame(), nullptr);
+    RECT rect;
+    GetWindowRect(launcher.Frame(), &rect);
+    EXPECT_EQ(rect.left, -17);
+    EXPECT_EQ(rect.top, -8);
+    EXPECT_EQ(rect.right, 618);
+    EXPECT_EQ(rect.bottom, 408);
+}
+
 // Caption, background, logo and the up pictures of every button, in this run's locale.
 TEST_F(Window, LocaleShowsItsTitleLogoAndPictures)
 {
