@@ -7,7 +7,7 @@ PYTHON := /usr/bin/python3
 SHIPPED := build/win32
 TESTED := build/win64
 
-.PHONY: all setup build run test art clean
+.PHONY: all setup build run test disc art clean
 
 all: build
 
@@ -26,6 +26,9 @@ run: build
 
 test: build
 	@tests/run-tests.sh
+
+disc: build
+	@tools/make_iso.sh
 
 art:
 	$(PYTHON) tools/make_art.py

@@ -5,6 +5,8 @@ cd "$(dirname "$0")/.."
 source tools/wine-env.sh
 trap wine_env_cleanup EXIT
 
+tools/make_disc.sh build/win64/test-disc build/win64
+tools/make_iso.sh >/dev/null
 prefix="$PWD/build/test-prefix"
 rm -rf "$prefix"
 wine_env_prefix "$prefix" 1024x768

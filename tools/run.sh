@@ -7,12 +7,12 @@ source tools/wine-env.sh
 trap wine_env_cleanup EXIT
 
 disc="$PWD/build/disc"
-tools/make_disc.sh "$disc"
+tools/make_disc.sh "$disc" build/win64
 
 # A prefix of its own that lives on between runs, so that what the demo setup installs is
 # still there the next time.
 wine_env_prefix "$PWD/build/run-prefix" 1024x768
-launcher="$PWD/build/win64/launcher.exe"
+launcher="$disc/launcher.exe"
 
 if [ -n "${DISPLAY:-}" ]; then
     echo "Opening the launcher on the demo disc ($disc)."

@@ -13,7 +13,7 @@ packages=(
 
 # Locales the tests start the launcher in; Wine silently falls back to en-US for any locale the
 # host has not generated.
-locales=(en_US en_GB de_DE de_AT fr_FR fr_CA fr_BE es_ES it_IT nl_NL pt_BR pl_PL ru_RU ja_JP zh_CN)
+locales=(en_US en_GB de_DE de_AT fr_FR fr_CA fr_BE es_ES it_IT nl_NL pt_BR pl_PL ru_RU fil_PH ja_JP zh_CN)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

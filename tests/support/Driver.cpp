@@ -2,6 +2,8 @@
 
 #include "TestEnvironment.h"
 
+#include <psapi.h>
+
 namespace {
 
 constexpr DWORD kStartTimeout = 15000;
@@ -46,14 +48,18 @@ void SendInputs(std::vector<INPUT> inputs)
 } // namespace
 
 LauncherProcess::LauncherProcess(const std::wstring& folder)
+    : LauncherProcess(folder, testenv::Launcher())
+{}
+
+LauncherProcess::LauncherProcess(const std::wstring& folder, const std::wstring& program)
 {
     // Park the pointer where no button is: Wine hovers whatever opens under it.
     MovePointer({2, 2});
-    std::wstring commandLine = L"\"" + testenv::Launcher() + L"\"";
+    std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
-    if (!CreateProcessW(testenv::Launcher().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
-                        nullptr, folder.c_str(), &startup, &m_process))
+    if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &m_process))
         return;
     WaitUntil(
         [this] {
@@ -95,6 +101,14 @@ bool LauncherProcess::HasExited(DWORD waitMilliseconds)
     return WaitForSingleObject(m_process.hProcess, waitMilliseconds) == WAIT_OBJECT_0;
 }
 
+SIZE_T LauncherProcess::WorkingSet() const
+{
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof(counters);
+    GetProcessMemoryInfo(m_process.hProcess, &counters, sizeof(counters));
+    return counters.WorkingSetSize;
+}
+
 HWND LauncherProcess::WaitForMessageBox(DWORD milliseconds) const
 {
     HWND box = nullptr;
@@ -112,8 +126,9 @@ MessageBoxContent ReadMessageBox(HWND box)
     content.caption = text;
     GetDlgItemTextW(box, kMessageTextId, text, 512);
     content.text = text;
+    // Wine keeps the icon control when there is no icon; it then holds none.
     HWND icon = GetDlgItem(box, kMessageIconId);
-    content.hasIcon = icon != nullptr && IsWindowVisible(icon);
+    content.hasIcon = icon != nullptr && SendMessageW(icon, STM_GETICON, 0, 0) != 0;
     return content;
 }
 

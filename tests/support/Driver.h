@@ -11,6 +11,8 @@ class LauncherProcess
 public:
     // Starts the launcher with `folder` as its current folder and waits for its window.
     explicit LauncherProcess(const std::wstring& folder);
+    // Another program with a frame window, driven the same way (the leak check's control).
+    LauncherProcess(const std::wstring& folder, const std::wstring& program);
     ~LauncherProcess();
     LauncherProcess(const LauncherProcess&) = delete;
     LauncherProcess& operator=(const LauncherProcess&) = delete;
@@ -19,6 +21,9 @@ public:
     // The child with the control id; the second one carrying it when `second` is set.
     HWND Child(int id, bool second = false) const;
     bool HasExited(DWORD waitMilliseconds);
+    // The working set as the platform reports it: it grows with every GDI or USER object and
+    // allocation the process keeps.
+    SIZE_T WorkingSet() const;
     // The process's message box, waiting up to the given time; null when none appears.
     HWND WaitForMessageBox(DWORD milliseconds) const;
 

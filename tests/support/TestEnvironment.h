@@ -10,6 +10,8 @@ const std::wstring& Launcher();
 const std::wstring& ShippedLauncher();
 // The folder of the recorder and the version stubs.
 const std::wstring& Programs();
+// The demo disc laid out from the build under test.
+const std::wstring& DemoDisc();
 
 std::wstring Widen(const std::string& text, unsigned codePage);
 std::string Narrow(const std::wstring& text, unsigned codePage);

@@ -8,6 +8,7 @@ namespace {
 std::wstring g_launcher;
 std::wstring g_shipped;
 std::wstring g_programs;
+std::wstring g_demoDisc;
 
 std::wstring WindowsPath(const char* argument)
 {
@@ -48,6 +49,11 @@ const std::wstring& Programs()
     return g_programs;
 }
 
+const std::wstring& DemoDisc()
+{
+    return g_demoDisc;
+}
+
 std::wstring Widen(const std::string& text, unsigned codePage)
 {
     if (text.empty())
@@ -79,7 +85,8 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         TakeOption(argv[i], "--launcher=", g_launcher) ||
             TakeOption(argv[i], "--shipped=", g_shipped) ||
-            TakeOption(argv[i], "--programs=", g_programs);
+            TakeOption(argv[i], "--programs=", g_programs) ||
+            TakeOption(argv[i], "--disc=", g_demoDisc);
     }
     const int result = RUN_ALL_TESTS();
     // A filter that matches nothing must not pass for a green run.

@@ -65,11 +65,21 @@ struct LocaleCase
 TEST(LanguageLocale, ReadsTheUsersLocale)
 {
     const LocaleCase cases[] = {
-        {"en_US.UTF-8", "en", "US"}, {"en_GB.UTF-8", "en", "GB"}, {"fr_CA.UTF-8", "fr", "CA"},
-        {"fr_FR.UTF-8", "fr", "FR"}, {"fr_BE.UTF-8", "fr", "BE"}, {"de_DE.UTF-8", "de", "DE"},
-        {"de_AT.UTF-8", "de", "AT"}, {"es_ES.UTF-8", "es", "ES"}, {"it_IT.UTF-8", "it", "IT"},
-        {"nl_NL.UTF-8", "nl", "NL"}, {"pt_BR.UTF-8", "pt", "BR"}, {"pl_PL.UTF-8", "pl", "PL"},
+        {"en_US.UTF-8", "en", "US"},
+        {"en_GB.UTF-8", "en", "GB"},
+        {"fr_CA.UTF-8", "fr", "CA"},
+        {"fr_FR.UTF-8", "fr", "FR"},
+        {"fr_BE.UTF-8", "fr", "BE"},
+        {"de_DE.UTF-8", "de", "DE"},
+        {"de_AT.UTF-8", "de", "AT"},
+        {"es_ES.UTF-8", "es", "ES"},
+        {"it_IT.UTF-8", "it", "IT"},
+        {"nl_NL.UTF-8", "nl", "NL"},
+        {"pt_BR.UTF-8", "pt", "BR"},
+        {"pl_PL.UTF-8", "pl", "PL"},
         {"ru_RU.UTF-8", "ru", "RU"},
+        // Filipino's ISO 639 name has three letters: it does not fit, so English (US).
+        {"fil_PH.UTF-8", "en", "US"},
     };
     const char* lang = std::getenv("LANG");
     ASSERT_NE(lang, nullptr);

@@ -1,0 +1,240 @@
+// The demo disc's setup. It copies the game and its documents from the disc into a folder
+// under Program Files, one file a step with a progress bar, and registers the installation
+// where the launcher looks for it. "/uninstall" removes both again, without a window.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kGameKey[] = L"Software\\Halvorn\\Zentrava Kelvane 2";
+constexpr wchar_t kInstallFolder[] = L"\\Halvorn\\Zentrava Kelvane 2";
+constexpr wchar_t kGameFile[] = L"bin\\Tarvok2.exe";
+constexpr wchar_t kPayload[] = L"payload\\";
+constexpr wchar_t kDocuments[] = L"support\\";
+constexpr wchar_t kTitle[] = L"Installing the demo";
+constexpr UINT_PTR kStepTimer = 1;
+constexpr UINT kStepMilliseconds = 120;
+constexpr UINT kCloseMilliseconds = 900;
+constexpr int kProgressId = 100;
+constexpr int kStatusId = 101;
+
+struct CopyStep
+{
+    std::wstring from;
+    std::wstring to;
+};
+
+struct Installation
+{
+    std::wstring disc;   // with a trailing backslash
+    std::wstring folder; // no trailing backslash
+    std::vector<CopyStep> steps;
+    size_t done = 0;
+    bool failed = false;
+};
+
+Installation g_install;
+
+std::wstring ProgramFolder()
+{
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring folder(self);
+    return folder.substr(0, folder.find_last_of(L'\\') + 1);
+}
+
+std::wstring InstallFolder()
+{
+    wchar_t programFiles[MAX_PATH] = L"C:\\Program Files";
+    SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, 0, programFiles);
+    return std::wstring(programFiles) + kInstallFolder;
+}
+
+// The game, and every manual and guide, so that Manual and Readme find them once installed.
+std::vector<CopyStep> PlanCopies(const std::wstring& disc, const std::wstring& folder)
+{
+    std::vector<CopyStep> steps = {{disc + kPayload + kGameFile, folder + L"\\" + kGameFile}};
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((disc + kDocuments + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return steps;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            steps.push_back({disc + kDocuments + found.cFileName,
+                             folder + L"\\" + kDocuments + found.cFileName});
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return steps;
+}
+
+bool MakeFoldersFor(const std::wstring& file)
+{
+    for (size_t slash = file.find(L'\\', 3); slash != std::wstring::npos;
+         slash = file.find(L'\\', slash + 1)) {
+        const std::wstring folder = file.substr(0, slash);
+        if (!CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+            return false;
+    }
+    return true;
+}
+
+bool SetString(HKEY key, const wchar_t* name, const std::wstring& value)
+{
+    return RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) ==
+           ERROR_SUCCESS;
+}
+
+bool Register(const std::wstring& folder)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kGameKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return false;
+    // The launcher reads the executable's version from AppFile as it stands: a full path.
+    const bool written =
+        SetString(key, L"Path", folder) && SetString(key, L"AppFile", folder + L"\\" + kGameFile);
+    RegCloseKey(key);
+    return written;
+}
+
+void RemoveTree(const std::wstring& path)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path + L"\\" + name);
+            else
+                DeleteFileW((path + L"\\" + name).c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(path.c_str());
+}
+
+int Uninstall()
+{
+    RemoveTree(InstallFolder());
+    const LSTATUS status = RegDeleteTreeW(HKEY_LOCAL_MACHINE, kGameKey);
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND ? 0 : 1;
+}
+
+void SetStatus(HWND window, const std::wstring& text)
+{
+    SetDlgItemTextW(window, kStatusId, text.c_str());
+}
+
+// One file a tick, so that the progress is seen; the registration is the last step.
+void Step(HWND window)
+{
+    Installation& install = g_install;
+    if (install.done < install.steps.size()) {
+        const CopyStep& step = install.steps[install.done];
+        const std::wstring name = step.to.substr(step.to.find_last_of(L'\\') + 1);
+        SetStatus(window, L"Copying " + name);
+        if (!MakeFoldersFor(step.to) || !CopyFileW(step.from.c_str(), step.to.c_str(), FALSE)) {
+            install.failed = true;
+            KillTimer(window, kStepTimer);
+            MessageBoxW(window, (L"Could not copy " + step.from).c_str(), kTitle,
+                        MB_OK | MB_ICONERROR);
+            DestroyWindow(window);
+            return;
+        }
+        ++install.done;
+        SendDlgItemMessageW(window, kProgressId, PBM_SETPOS, install.done, 0);
+        return;
+    }
+    KillTimer(window, kStepTimer);
+    if (!Register(install.folder)) {
+        install.failed = true;
+        MessageBoxW(window, L"Could not register the installation.", kTitle, MB_OK | MB_ICONERROR);
+        DestroyWindow(window);
+        return;
+    }
+    SetStatus(window, L"Installed in " + install.folder);
+    SetTimer(window, kStepTimer + 1, kCloseMilliseconds, nullptr);
+}
+
+void CreateControls(HWND window)
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    CreateWindowW(L"STATIC", L"Preparing", WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 16, 16, 400,
+                  20, window, reinterpret_cast<HMENU>(kStatusId), instance, nullptr);
+    HWND progress = CreateWindowW(PROGRESS_CLASSW, nullptr, WS_CHILD | WS_VISIBLE, 16, 44, 400, 20,
+                                  window, reinterpret_cast<HMENU>(kProgressId), instance, nullptr);
+    SendMessageW(progress, PBM_SETRANGE32, 0, static_cast<LPARAM>(g_install.steps.size()));
+    HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    SendDlgItemMessageW(window, kStatusId, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+}
+
+LRESULT CALLBACK SetupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        CreateControls(window);
+        SetTimer(window, kStepTimer, kStepMilliseconds, nullptr);
+        return 0;
+    case WM_TIMER:
+        if (wParam == kStepTimer)
+            Step(window);
+        else
+            DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(g_install.failed ? 1 : 0);
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+int Install(HINSTANCE instance, int show)
+{
+    g_install.disc = ProgramFolder();
+    g_install.folder = InstallFolder();
+    g_install.steps = PlanCopies(g_install.disc, g_install.folder);
+
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = &SetupProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = L"ZentravaDemoSetup";
+    RegisterClassW(&wc);
+    const int width = 448, height = 120;
+    HWND window = CreateWindowW(wc.lpszClassName, kTitle, WS_CAPTION | WS_SYSMENU,
+                                (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+                                nullptr, nullptr, instance, nullptr);
+    if (window == nullptr)
+        return 1;
+    ShowWindow(window, show);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR commandLine, int show)
+{
+    // "/NORESTART", which the launcher passes, asks for what this setup never does anyway.
+    if (wcsstr(commandLine, L"/uninstall") != nullptr)
+        return Uninstall();
+    return Install(instance, show);
+}
