@@ -262,6 +262,16 @@ TEST_F(EndToEnd, LocaleManualAndGuideOpenWithTheirPrograms)
     ASSERT_TRUE(LastRun(viewer, run));
     EXPECT_NE(run.commandLine.find(disc / expected->guide), std::wstring::npos)
         << testenv::Narrow(run.commandLine, CP_UTF8);
+    DeleteFileW((viewer + L".log").c_str());
+
+    // Installed meanwhile: the manual is opened from the installation folder, read afresh.
+    ScratchFolder install;
+    install.WriteFile(expected->manual);
+    TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestGameKey, "Path", Ansi(install.Path()));
+    Click(launcher.Child(kManualId));
+    ASSERT_TRUE(LastRun(viewer, run));
+    EXPECT_NE(run.commandLine.find(install / expected->manual), std::wstring::npos)
+        << testenv::Narrow(run.commandLine, CP_UTF8);
     RemoveAssociation(L".pdf");
     RemoveAssociation(L".rtf");
 }
