@@ -4,8 +4,9 @@ DLLs every Windows has, with no time stamp. Prints the plain pass/fail line CI r
 import struct
 import sys
 
-SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "shell32.dll",
-               "comctl32.dll", "version.dll", "msvcrt.dll"}
+# Known DLLs: Windows loads them from the system folder whatever lies beside the program.
+KNOWN_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "shell32.dll",
+              "msvcrt.dll"}
 
 
 def imports(pe, sections, directory_rva):
@@ -47,7 +48,7 @@ def main(path):
         (timestamp == 0, "no link time stamp (%d)" % timestamp),
     ]
     dlls = imports(pe, sections, import_rva)
-    checks.append((set(dlls) <= SYSTEM_DLLS, "imports only system DLLs: %s" % ", ".join(dlls)))
+    checks.append((set(dlls) <= KNOWN_DLLS, "imports only known DLLs: %s" % ", ".join(dlls)))
     for ok, what in checks:
         print(("ok   " if ok else "FAIL ") + what)
         if not ok:

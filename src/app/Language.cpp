@@ -16,12 +16,6 @@ bool ReadLocaleCode(LCTYPE type, std::string& code)
     return true;
 }
 
-struct LanguageEntry
-{
-    const char* language;
-    const char* value;
-};
-
 // "\x99" is the trade mark sign and "\xAE" the registered sign of Windows-1252.
 constexpr char kManualEnglish[] = "support\\Zentrava\x99_Kelvane\x99_II_Manual-EN.pdf";
 constexpr char kManualEnglishUS[] = "support\\Zentrava\xAE_Kelvane\x99_II_Manual-EN.pdf";
@@ -44,17 +38,6 @@ constexpr LanguageEntry kTitles[] = {
     {"es", "Zentrava: Morvisca 2"},
 };
 
-template <size_t N>
-const char* Lookup(const LanguageEntry (&table)[N], const std::string& language,
-                   const char* otherwise)
-{
-    for (const LanguageEntry& entry : table) {
-        if (language == entry.language)
-            return entry.value;
-    }
-    return otherwise;
-}
-
 } // namespace
 
 void ReadUserLocale(std::string& language, std::string& country)
@@ -71,7 +54,7 @@ void ReadUserLocale(std::string& language, std::string& country)
 
 std::string GetGameTitle(std::string language)
 {
-    return Lookup(kTitles, language, kTitleEnglish);
+    return LookupByLanguage(kTitles, language, kTitleEnglish);
 }
 
 std::string SelectManualFile(const std::string& language, const std::string& country)
@@ -80,5 +63,5 @@ std::string SelectManualFile(const std::string& language, const std::string& cou
         return country == "US" ? kManualEnglishUS : kManualEnglish;
     if (language == "fr")
         return country == "CA" ? kManualFrenchCA : kManualFrench;
-    return Lookup(kManuals, language, kManualEnglish);
+    return LookupByLanguage(kManuals, language, kManualEnglish);
 }

@@ -1,5 +1,6 @@
 #pragma once
 // The user's locale as two codes, and the things the launcher localizes by them.
+#include <cstddef>
 #include <string>
 
 // Two-letter language ("de") and country ("US") of the user's locale; "en" and "US" when the
@@ -7,6 +8,24 @@
 void ReadUserLocale(std::string& language, std::string& country);
 
 std::string GetGameTitle(std::string language);
+
+// A text chosen by the exact two-letter language code.
+struct LanguageEntry
+{
+    const char* language;
+    const char* value;
+};
+
+template <size_t N>
+const char* LookupByLanguage(const LanguageEntry (&table)[N], const std::string& language,
+                             const char* otherwise)
+{
+    for (const LanguageEntry& entry : table) {
+        if (language == entry.language)
+            return entry.value;
+    }
+    return otherwise;
+}
 
 // The manual's path relative to the disc or the installation folder.
 std::string SelectManualFile(const std::string& language, const std::string& country);

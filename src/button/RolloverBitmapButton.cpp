@@ -1,6 +1,6 @@
 #include "RolloverBitmapButton.h"
 
-#include <commctrl.h>
+#include "../framework/SystemLibrary.h"
 
 BEGIN_MESSAGE_MAP(CRolloverBitmapButton, CBitmapButton)
 ON_WM_MOUSEMOVE()
@@ -31,7 +31,7 @@ void CRolloverBitmapButton::OnMouseMove(UINT flags, POINT point)
         track.dwFlags = TME_HOVER | TME_LEAVE;
         track.hwndTrack = m_hWnd;
         track.dwHoverTime = 1;
-        m_bTracking = _TrackMouseEvent(&track) != FALSE;
+        m_bTracking = comctl32::TrackMouseEvent(&track) != FALSE;
     }
     DefWindowProc(WM_MOUSEMOVE, flags, MAKELPARAM(point.x, point.y));
 }

@@ -1,4 +1,5 @@
 // The Readme button (the troubleshooting guide) and the Web button.
+#include "../app/Language.h"
 #include "../app/MainFrame.h"
 #include "DiscCheck.h"
 #include "DocumentPath.h"
@@ -11,33 +12,18 @@ constexpr char kTextViewer[] = "notepad.exe ";
 
 constexpr char kGuideEnglish[] = "support\\Zentrava\x99_Kelvane\x99_II_Troubleshooting_Guide.rtf";
 
-struct GuideEntry
-{
-    const char* language;
-    const char* path;
-};
-
-constexpr GuideEntry kGuides[] = {
+constexpr LanguageEntry kGuides[] = {
     {"fr", "support\\Zentrava\x99_Kelvane\x99_II_Troubleshooting_Guide-FR.rtf"},
     {"it", "support\\Zentrava\x99_Kelvane\x99_II_Troubleshooting_Guide-IT.rtf"},
     {"de", "support\\Zentrava\x99_Kelvane\x99_II_Troubleshooting_Guide-DE.rtf"},
     {"es", "support\\Zentrava\x99_Kelvane\x99_II_Troubleshooting_Guide-SP.rtf"},
 };
 
-std::string SelectGuideFile(const std::string& language)
-{
-    for (const GuideEntry& entry : kGuides) {
-        if (language == entry.language)
-            return entry.path;
-    }
-    return kGuideEnglish;
-}
-
 } // namespace
 
 void CMainFrame::OnReadme()
 {
-    const std::string guide = LocateDocument(SelectGuideFile(m_language));
+    const std::string guide = LocateDocument(LookupByLanguage(kGuides, m_language, kGuideEnglish));
     if (CheckFileOnDisc(guide, nullptr, false) != 0)
         return;
     m_commands[SLOT_README] = {guide, std::string()};

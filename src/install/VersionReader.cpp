@@ -1,6 +1,6 @@
 #include "VersionReader.h"
 
-#include <windows.h>
+#include "../framework/SystemLibrary.h"
 
 #include <cstdio>
 #include <cstring>
@@ -24,7 +24,7 @@ void FormatFileVersionPath(const BYTE* block)
     std::snprintf(g_versionBuffer, kBufferSize, "\\VarFileInfo\\Translation");
     void* data = nullptr;
     UINT length = 0;
-    if (VerQueryValueA(block, g_versionBuffer, &data, &length) && length == 4) {
+    if (version::VerQueryValueA(block, g_versionBuffer, &data, &length) && length == 4) {
         DWORD translation;
         std::memcpy(&translation, data, sizeof(translation));
         const WORD language = LOWORD(translation);
@@ -43,17 +43,17 @@ void FormatFileVersionPath(const BYTE* block)
 const char* GetFileVersionString(const char* fileName)
 {
     DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeA(fileName, &handle);
+    const DWORD size = version::GetFileVersionInfoSizeA(fileName, &handle);
     if (size == 0)
         return nullptr;
     const std::unique_ptr<BYTE[]> block(new (std::nothrow) BYTE[size + 1]);
-    if (block == nullptr || !GetFileVersionInfoA(fileName, 0, size, block.get()))
+    if (block == nullptr || !version::GetFileVersionInfoA(fileName, 0, size, block.get()))
         return nullptr;
 
     FormatFileVersionPath(block.get());
     void* data = nullptr;
     UINT length = 0;
-    if (!VerQueryValueA(block.get(), g_versionBuffer, &data, &length) || data == nullptr)
+    if (!version::VerQueryValueA(block.get(), g_versionBuffer, &data, &length) || data == nullptr)
         return nullptr;
 
     // The text may not be terminated inside a damaged block: never read past its length.

@@ -46,21 +46,11 @@ int WINAPI Recording::FakeMessageBox(HWND owner, LPCWSTR text, LPCWSTR caption, 
     return IDOK;
 }
 
-std::vector<RecordedCall> Recording::ShellCalls() const
+std::vector<RecordedCall> Recording::CallsOf(RecordedCall::Kind kind) const
 {
     std::vector<RecordedCall> calls;
     for (const RecordedCall& call : m_calls) {
-        if (call.kind == RecordedCall::ShellOpen)
-            calls.push_back(call);
-    }
-    return calls;
-}
-
-std::vector<RecordedCall> Recording::MessageBoxes() const
-{
-    std::vector<RecordedCall> calls;
-    for (const RecordedCall& call : m_calls) {
-        if (call.kind == RecordedCall::MessageBox)
+        if (call.kind == kind)
             calls.push_back(call);
     }
     return calls;

@@ -35,10 +35,10 @@ public:
     void ShellAnswers(const std::string& file, UINT_PTR result) { m_results[file] = result; }
 
     const std::vector<RecordedCall>& Calls() const { return m_calls; }
-    std::vector<RecordedCall> ShellCalls() const;
-    std::vector<RecordedCall> MessageBoxes() const;
+    std::vector<RecordedCall> MessageBoxes() const { return CallsOf(RecordedCall::MessageBox); }
 
 private:
+    std::vector<RecordedCall> CallsOf(RecordedCall::Kind kind) const;
     static HINSTANCE WINAPI FakeShellExecute(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
     static int WINAPI FakeMessageBox(HWND, LPCWSTR, LPCWSTR, UINT);
 

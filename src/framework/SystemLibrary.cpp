@@ -1,0 +1,78 @@
+#include "SystemLibrary.h"
+
+#include <string>
+
+namespace {
+
+HMODULE LoadFromSystemFolder(const wchar_t* name)
+{
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return nullptr;
+    return LoadLibraryExW((std::wstring(folder) + L"\\" + name).c_str(), nullptr, 0);
+}
+
+// The function's address; null when the DLL or the function is missing. The DLL is asked for
+// by its full path even when one of that name is loaded already: that one may not be the
+// system's.
+template <typename Function> Function SystemFunction(const wchar_t* dll, const char* name)
+{
+    HMODULE module = LoadFromSystemFolder(dll);
+    return module != nullptr ? reinterpret_cast<Function>(
+                                   reinterpret_cast<void (*)()>(GetProcAddress(module, name)))
+                             : nullptr;
+}
+
+using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+using TrackMouseEventFn = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
+using GetFileVersionInfoSizeFn = DWORD(WINAPI*)(LPCSTR, LPDWORD);
+using GetFileVersionInfoFn = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
+using VerQueryValueFn = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
+
+} // namespace
+
+void RestrictDllSearchToSystemFolder()
+{
+    // Windows 8 and later, and Windows 7 with KB2533623, have the call; elsewhere at least the
+    // current folder leaves the search.
+    const auto setDefault =
+        reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void (*)()>(
+            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    if (setDefault == nullptr || !setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32))
+        SetDllDirectoryW(L"");
+}
+
+namespace comctl32 {
+
+BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track)
+{
+    static const auto call = SystemFunction<TrackMouseEventFn>(L"comctl32.dll", "_TrackMouseEvent");
+    return call != nullptr && call(track);
+}
+
+} // namespace comctl32
+
+namespace version {
+
+DWORD GetFileVersionInfoSizeA(LPCSTR fileName, LPDWORD handle)
+{
+    static const auto call =
+        SystemFunction<GetFileVersionInfoSizeFn>(L"version.dll", "GetFileVersionInfoSizeA");
+    return call != nullptr ? call(fileName, handle) : 0;
+}
+
+BOOL GetFileVersionInfoA(LPCSTR fileName, DWORD handle, DWORD size, LPVOID data)
+{
+    static const auto call =
+        SystemFunction<GetFileVersionInfoFn>(L"version.dll", "GetFileVersionInfoA");
+    return call != nullptr && call(fileName, handle, size, data);
+}
+
+BOOL VerQueryValueA(LPCVOID block, LPCSTR subBlock, LPVOID* buffer, PUINT length)
+{
+    static const auto call = SystemFunction<VerQueryValueFn>(L"version.dll", "VerQueryValueA");
+    return call != nullptr && call(block, subBlock, buffer, length);
+}
+
+} // namespace version

@@ -1,0 +1,21 @@
+#pragma once
+// Functions of system DLLs that are not "known DLLs" (VERSION, COMCTL32). Imported statically,
+// Windows would look for them in the program's own folder first, and a DLL of that name lying
+// beside the launcher (a download folder is full of them) would run with the user's rights.
+// These are loaded at run time, by full path, from the system folder only.
+#include <windows.h>
+
+#include <commctrl.h>
+
+// Limits where this process loads DLLs from to the system folder; call it first thing.
+void RestrictDllSearchToSystemFolder();
+
+namespace comctl32 {
+BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track);
+}
+
+namespace version {
+DWORD GetFileVersionInfoSizeA(LPCSTR fileName, LPDWORD handle);
+BOOL GetFileVersionInfoA(LPCSTR fileName, DWORD handle, DWORD size, LPVOID data);
+BOOL VerQueryValueA(LPCVOID block, LPCSTR subBlock, LPVOID* buffer, PUINT length);
+} // namespace version
