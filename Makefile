@@ -7,7 +7,7 @@ PYTHON := /usr/bin/python3
 SHIPPED := build/win32
 TESTED := build/win64
 
-.PHONY: all setup build run test disc art clean
+.PHONY: all setup build run test lint disc art clean
 
 all: build
 
@@ -24,8 +24,16 @@ build: setup
 run: build
 	@tools/run.sh
 
-test: build
+test: build lint
 	@tests/run-tests.sh
+
+# Static analysis of our own code: clean, or the target fails.
+lint: setup
+	@cppcheck --quiet --std=c++17 --enable=warning,style,performance,portability \
+		--inline-suppr --error-exitcode=1 -D_WIN32 -DWINAPI= -DCALLBACK= \
+		--suppress=missingIncludeSystem --suppress=useStlAlgorithm -I src src demo
+	@echo "lint: cppcheck found nothing"
+
 
 disc: build
 	@tools/make_iso.sh

@@ -40,10 +40,9 @@ install_packages() {
 
 generate_locales() {
     local have
-    have=$(locale -a 2>/dev/null | tr 'A-Z' 'a-z')
+    have=$(locale -a 2>/dev/null)
     for l in "${locales[@]}"; do
-        local name="${l}.utf8"
-        grep -qx "$name" <<<"$have" && continue
+        grep -qix "${l}.utf-\?8" <<<"$have" && continue
         echo "setup: generating locale ${l}.UTF-8"
         as_root localedef -i "$l" -f UTF-8 "${l}.UTF-8"
     done

@@ -52,7 +52,7 @@ void ReadUserLocale(std::string& language, std::string& country)
     ReadLocaleCode(LOCALE_SISO3166CTRYNAME, country);
 }
 
-std::string GetGameTitle(std::string language)
+std::string GetGameTitle(const std::string& language)
 {
     return LookupByLanguage(kTitles, language, kTitleEnglish);
 }

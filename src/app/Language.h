@@ -7,7 +7,7 @@
 // language cannot be read in two letters, an empty country when only the country cannot.
 void ReadUserLocale(std::string& language, std::string& country);
 
-std::string GetGameTitle(std::string language);
+std::string GetGameTitle(const std::string& language);
 
 // A text chosen by the exact two-letter language code.
 struct LanguageEntry

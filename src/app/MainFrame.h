@@ -45,7 +45,7 @@ private:
     void MoveSelection(int step);
     void SetButtonHover(int slot, bool hover);
     void ActivateSelectedButton();
-    int SetWorkingDirectory(std::string path);
+    int SetWorkingDirectory(const std::string& path);
     void LaunchReaderInstaller();
     void RequestClose();
 

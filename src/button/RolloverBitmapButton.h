@@ -38,6 +38,8 @@ private:
     CBitmap m_bitmapUp;
     CBitmap m_bitmapRollover;
     CBitmap m_bitmapDown;
+    // The base's four pictures are never loaded: these four are the button's own.
+    // cppcheck-suppress duplInheritedMember
     CBitmap m_bitmapDisabled;
     bool m_bHover = false;
     bool m_bTracking = false;

@@ -13,7 +13,7 @@ bool IsOrdinaryFile(const WIN32_FIND_DATAA& found)
 
 } // namespace
 
-int CheckFileOnDisc(std::string pattern, std::vector<std::string>* foundNames, bool quiet)
+int CheckFileOnDisc(const std::string& pattern, std::vector<std::string>* foundNames, bool quiet)
 {
     if (foundNames != nullptr)
         foundNames->clear();

@@ -38,7 +38,7 @@ void CMainFrame::OnInstall()
         RequestClose();
 }
 
-int CMainFrame::SetWorkingDirectory(std::string path)
+int CMainFrame::SetWorkingDirectory(const std::string& path)
 {
     if (path.empty())
         return 1;

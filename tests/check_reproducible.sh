@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Two clean builds of the shipped launcher, in two different folders, give the same bytes, and
+# the same bytes as the build in build/win32: no time stamps and no build paths in the file.
+set -u
+source_dir="$1"
+shipped="$2"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+passed=0
+failed=0
+check() {
+    if eval "$2"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL $1"; fi
+}
+for name in first second-build; do
+    cmake -S "$source_dir" -B "$work/$name" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+        -DLAUNCHER_TESTS=OFF >/dev/null &&
+        cmake --build "$work/$name" --target launcher -j2 >/dev/null
+done
+check "two clean builds are identical" "cmp -s '$work/first/launcher.exe' '$work/second-build/launcher.exe'"
+check "and identical to build/win32" "cmp -s '$work/first/launcher.exe' '$shipped'"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
