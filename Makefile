@@ -7,7 +7,7 @@ PYTHON := /usr/bin/python3
 SHIPPED := build/win32
 TESTED := build/win64
 
-.PHONY: all setup build run test lint disc art clean
+.PHONY: all setup build run test lint disc bench art clean
 
 all: build
 
@@ -37,6 +37,10 @@ lint: setup
 
 disc: build
 	@tools/make_iso.sh
+
+# Not a test: measures the launcher against a minimal program and writes docs/performance.md.
+bench: build
+	@tools/bench.sh
 
 art:
 	$(PYTHON) tools/make_art.py

@@ -1,10 +1,11 @@
-# Cross-compiles for Windows with Debian's MinGW-w64 for MINGW_ARCH (i686 or x86_64). The
-# posix-threads compiler is the one whose libstdc++ has std::mutex, which GoogleTest needs.
+# Cross-compiles for Windows with Debian's MinGW-w64 for MINGW_ARCH (i686 or x86_64) with the
+# MINGW_THREADS compiler variant: "win32" needs no threading runtime in the exe, "posix" is the
+# one whose libstdc++ has std::mutex, which GoogleTest needs.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR ${MINGW_ARCH})
 
-set(CMAKE_C_COMPILER ${MINGW_ARCH}-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER ${MINGW_ARCH}-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER ${MINGW_ARCH}-w64-mingw32-gcc-${MINGW_THREADS})
+set(CMAKE_CXX_COMPILER ${MINGW_ARCH}-w64-mingw32-g++-${MINGW_THREADS})
 set(CMAKE_RC_COMPILER ${MINGW_ARCH}-w64-mingw32-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_ARCH}-w64-mingw32)

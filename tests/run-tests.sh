@@ -29,6 +29,7 @@ REG
 "$WINE" regedit /S "$("$WINE" winepath -w "$prefix/no-associations.reg")" >/dev/null 2>&1
 wine_env_display force
 # One server for the whole run, so that each test does not start its own.
-wineserver -p 2>/dev/null || true
+wineserver -w
+wineserver -p
 # One at a time: the tests share the prefix's registry, screen and pointer.
 ctest --test-dir build/win64 --output-on-failure "$@"

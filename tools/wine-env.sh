@@ -61,8 +61,13 @@ wine_env_display() {
     return 1
 }
 
+# Never fails: it runs from EXIT traps, where a failure would become the script's exit status.
 wine_env_cleanup() {
-    [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    if [ -n "${WINEPREFIX:-}" ]; then
+        wineserver -k >/dev/null 2>&1 || true
+    fi
+    if [ -n "$XVFB_PID" ]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+    fi
     XVFB_PID=""
 }

@@ -3,27 +3,20 @@
 #include "PlatformCalls.h"
 #include "WinApp.h"
 
-#include <string>
+#include <vector>
 
 namespace {
 
-std::wstring AnsiToWide(LPCSTR text)
+constexpr int kTitleSize = 100;
+
+// The text in UTF-16, as the system's code page reads it; always terminated.
+std::vector<wchar_t> AnsiToWide(LPCSTR text)
 {
     const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    if (length <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
-    wide.resize(static_cast<size_t>(length - 1));
+    std::vector<wchar_t> wide(length > 0 ? static_cast<size_t>(length) : 1, L'\0');
+    if (length > 0)
+        MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
     return wide;
-}
-
-std::wstring ApplicationTitle()
-{
-    const wchar_t* title = nullptr;
-    const int length =
-        LoadStringW(AfxGetResourceHandle(), AFX_IDS_APP_TITLE, reinterpret_cast<LPWSTR>(&title), 0);
-    return length > 0 ? std::wstring(title, static_cast<size_t>(length)) : std::wstring();
 }
 
 } // namespace
@@ -38,6 +31,7 @@ int AfxMessageBox(LPCSTR text, UINT type, UINT)
 {
     if ((type & MB_ICONMASK) == 0)
         type |= MB_ICONEXCLAMATION;
-    return platform::messageBox(AfxGetMainWndHandle(), AnsiToWide(text).c_str(),
-                                ApplicationTitle().c_str(), type);
+    wchar_t title[kTitleSize] = L"";
+    LoadStringW(AfxGetResourceHandle(), AFX_IDS_APP_TITLE, title, kTitleSize);
+    return platform::messageBox(AfxGetMainWndHandle(), AnsiToWide(text).data(), title, type);
 }

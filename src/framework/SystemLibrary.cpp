@@ -1,16 +1,16 @@
 #include "SystemLibrary.h"
 
-#include <string>
-
 namespace {
 
 HMODULE LoadFromSystemFolder(const wchar_t* name)
 {
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
+    wchar_t path[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(path, MAX_PATH);
+    if (length == 0 || length + 1 + static_cast<UINT>(lstrlenW(name)) >= MAX_PATH)
         return nullptr;
-    return LoadLibraryExW((std::wstring(folder) + L"\\" + name).c_str(), nullptr, 0);
+    path[length] = L'\\';
+    lstrcpyW(path + length + 1, name);
+    return LoadLibraryExW(path, nullptr, 0);
 }
 
 // The function's address; null when the DLL or the function is missing. The DLL is asked for

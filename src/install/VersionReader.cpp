@@ -2,13 +2,13 @@
 
 #include "../framework/SystemLibrary.h"
 
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <new>
 
 namespace {
 
+// Every path written here is far shorter than the buffer: the formats are fixed.
 constexpr size_t kBufferSize = 260;
 // A text this long or longer is cut to its first kCutLength characters.
 constexpr UINT kLongText = 256;
@@ -21,7 +21,7 @@ char g_versionBuffer[kBufferSize];
 // Unicode code page when the block lists none or several.
 void FormatFileVersionPath(const BYTE* block)
 {
-    std::snprintf(g_versionBuffer, kBufferSize, "\\VarFileInfo\\Translation");
+    wsprintfA(g_versionBuffer, "\\VarFileInfo\\Translation");
     void* data = nullptr;
     UINT length = 0;
     if (version::VerQueryValueA(block, g_versionBuffer, &data, &length) && length == 4) {
@@ -29,12 +29,11 @@ void FormatFileVersionPath(const BYTE* block)
         std::memcpy(&translation, data, sizeof(translation));
         const WORD language = LOWORD(translation);
         const WORD codePage = HIWORD(translation);
-        std::snprintf(g_versionBuffer, kBufferSize,
-                      "\\StringFileInfo\\%02X%02X%02X%02X\\FileVersion", HIBYTE(language),
-                      LOBYTE(language), HIBYTE(codePage), LOBYTE(codePage));
+        wsprintfA(g_versionBuffer, "\\StringFileInfo\\%02X%02X%02X%02X\\FileVersion",
+                  HIBYTE(language), LOBYTE(language), HIBYTE(codePage), LOBYTE(codePage));
     } else {
-        std::snprintf(g_versionBuffer, kBufferSize, "\\StringFileInfo\\%04X%04X\\FileVersion",
-                      GetUserDefaultLangID(), kUnicodeCodePage);
+        wsprintfA(g_versionBuffer, "\\StringFileInfo\\%04X%04X\\FileVersion",
+                  GetUserDefaultLangID(), kUnicodeCodePage);
     }
 }
 

@@ -1,0 +1,244 @@
+// Starts the launcher and the floor program in turn and measures each from outside, as a
+// player would see it: time from process start to the first frame showing the background,
+// peak and private memory (read from Linux's /proc through Wine's Z: drive, as Wine's own
+// process counters answer 0 for private bytes), the time of a full repaint, and the CPU used
+// while idle. Prints one line per program with the medians and spreads.
+//
+//   bench_driver.exe RUNS LAUNCHER FLOOR FOLDER
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kRepaints = 1000;
+constexpr DWORD kIdleMilliseconds = 2000;
+// A point of the client area that only the background covers, and its colour on screen.
+constexpr POINT kProbe = {600, 20};
+
+double Now()
+{
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+struct Sample
+{
+    double firstFrame = 0; // ms
+    double repaint = 0;    // ms per full repaint
+    double peakKb = 0;     // VmHWM
+    double privateKb = 0;  // RssAnon
+    double idleCpuMs = 0;  // user + kernel time over the idle period
+};
+
+struct Found
+{
+    DWORD processId;
+    HWND window;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM context)
+{
+    auto* found = reinterpret_cast<Found*>(context);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId == found->processId && IsWindowVisible(window) && GetParent(window) == nullptr) {
+        found->window = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+COLORREF ScreenPixel(HWND window)
+{
+    POINT point = kProbe;
+    ClientToScreen(window, &point);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+// The background's colour at the probe, with the five bits per channel it is stored with.
+COLORREF ExpectedPixel(const std::wstring& launcher)
+{
+    HMODULE module = LoadLibraryExW(launcher.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HBITMAP bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(131));
+    HDC memory = CreateCompatibleDC(nullptr);
+    HDC screen = GetDC(nullptr);
+    HBITMAP compatible = CreateCompatibleBitmap(screen, 1, 1);
+    HDC source = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldSource = SelectObject(source, bitmap);
+    HGDIOBJ oldMemory = SelectObject(memory, compatible);
+    BitBlt(memory, 0, 0, 1, 1, source, kProbe.x, kProbe.y, SRCCOPY);
+    const COLORREF colour = GetPixel(memory, 0, 0);
+    SelectObject(source, oldSource);
+    SelectObject(memory, oldMemory);
+    DeleteObject(compatible);
+    DeleteObject(bitmap);
+    DeleteDC(source);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    FreeLibrary(module);
+    return colour;
+}
+
+// A field of /proc/<pid>/status of the newest Linux process running `program`, in kB.
+double ProcStatus(const std::string& program, const char* field)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA("Z:\\proc\\*", &found);
+    double value = 0;
+    int newest = 0;
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    do {
+        const int pid = atoi(found.cFileName);
+        if (pid <= newest)
+            continue;
+        const std::string base = std::string("Z:\\proc\\") + found.cFileName;
+        FILE* cmdline = fopen((base + "\\cmdline").c_str(), "rb");
+        if (cmdline == nullptr)
+            continue;
+        char text[1024] = {};
+        const size_t read = fread(text, 1, sizeof(text) - 1, cmdline);
+        fclose(cmdline);
+        std::replace(text, text + read, '\0', ' ');
+        if (std::string(text, read).find(program) == std::string::npos)
+            continue;
+        FILE* status = fopen((base + "\\status").c_str(), "rb");
+        if (status == nullptr)
+            continue;
+        char line[256];
+        while (fgets(line, sizeof(line), status) != nullptr) {
+            if (strncmp(line, field, strlen(field)) == 0) {
+                value = atof(line + strlen(field));
+                newest = pid;
+            }
+        }
+        fclose(status);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return value;
+}
+
+double CpuMilliseconds(HANDLE process)
+{
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(process, &created, &exited, &kernel, &user);
+    auto ms = [](FILETIME t) {
+        return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) |
+                                   t.dwLowDateTime) /
+               10000.0;
+    };
+    return ms(kernel) + ms(user);
+}
+
+bool Measure(const std::wstring& program, const std::wstring& folder, COLORREF expected,
+             Sample& sample)
+{
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup = {sizeof(startup)};
+    PROCESS_INFORMATION process = {};
+    const double start = Now();
+    if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process))
+        return false;
+    Found found = {process.dwProcessId, nullptr};
+    bool painted = false;
+    while (Now() - start < 20000 && !painted) {
+        if (found.window == nullptr)
+            EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&found));
+        painted = found.window != nullptr && ScreenPixel(found.window) == expected;
+        if (!painted)
+            Sleep(1);
+    }
+    sample.firstFrame = Now() - start;
+    if (painted) {
+        const double repaintStart = Now();
+        for (int i = 0; i < kRepaints; ++i)
+            RedrawWindow(found.window, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        SendMessageW(found.window, WM_NULL, 0, 0);
+        sample.repaint = (Now() - repaintStart) / kRepaints;
+
+        Sleep(300); // let the repaints' last work finish before the idle period
+        const double before = CpuMilliseconds(process.hProcess);
+        Sleep(kIdleMilliseconds);
+        sample.idleCpuMs = CpuMilliseconds(process.hProcess) - before;
+
+        const std::string name(program.begin() + static_cast<long>(program.find_last_of(L'\\') + 1),
+                               program.end());
+        sample.peakKb = ProcStatus(name, "VmHWM:");
+        sample.privateKb = ProcStatus(name, "RssAnon:");
+        PostMessageW(found.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+    if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return painted;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n == 0 ? 0 : (n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2);
+}
+
+// Half the distance between the first and third quartiles.
+double Spread(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    if (values.size() < 4)
+        return 0;
+    return (values[values.size() * 3 / 4] - values[values.size() / 4]) / 2;
+}
+
+void Report(const char* name, const std::vector<Sample>& samples)
+{
+    std::vector<double> first, repaint, peak, priv, idle;
+    for (const Sample& s : samples) {
+        first.push_back(s.firstFrame);
+        repaint.push_back(s.repaint);
+        peak.push_back(s.peakKb);
+        priv.push_back(s.privateKb);
+        idle.push_back(s.idleCpuMs);
+    }
+    printf("%s runs=%zu first_frame_ms=%.1f first_frame_spread_ms=%.1f repaint_ms=%.3f "
+           "peak_kb=%.0f private_kb=%.0f idle_cpu_ms=%.1f\n",
+           name, samples.size(), Median(first), Spread(first), Median(repaint), Median(peak),
+           Median(priv), Median(idle));
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc != 5)
+        return 2;
+    const int runs = _wtoi(argv[1]);
+    const std::wstring launcher = argv[2], floor = argv[3], folder = argv[4];
+    const COLORREF expected = ExpectedPixel(launcher);
+    std::vector<Sample> launcherSamples, floorSamples;
+    // Alternated, so that anything the machine does meanwhile weighs on both alike.
+    for (int run = 0; run < runs; ++run) {
+        Sample sample;
+        if (Measure(launcher, folder, expected, sample))
+            launcherSamples.push_back(sample);
+        if (Measure(floor, folder, expected, sample))
+            floorSamples.push_back(sample);
+    }
+    Report("launcher", launcherSamples);
+    Report("floor", floorSamples);
+    return launcherSamples.size() == static_cast<size_t>(runs) &&
+                   floorSamples.size() == static_cast<size_t>(runs)
+               ? 0
+               : 1;
+}
