@@ -21,14 +21,16 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 wine_env_display force
-# Park the pointer away from the buttons, or the one under it would show lit.
-xdotool mousemove 0 0
 (cd "$disc" && "$WINE" "$launcher" >/dev/null 2>&1 &)
 shot="$PWD/build/launcher.png"
 # The virtual desktop sits at the screen's top-left; the launcher is centred in it.
 for _ in $(seq 100); do
     sleep 0.2
     if xdotool search --name "Zentrava" >/dev/null 2>&1; then
+        # Xvfb starts with its pointer in the middle, over a button: move it off the window
+        # and let the button go dark again before the picture is taken.
+        sleep 1
+        xdotool mousemove 1000 20
         sleep 1
         import -window root -crop 635x416+194+176 "$shot"
         echo "No display: rendered the launcher on a private X server and saved $shot"
