@@ -13,12 +13,23 @@ HMODULE LoadFromSystemFolder(const wchar_t* name)
     return LoadLibraryExW(path, nullptr, 0);
 }
 
-// The function's address; null when the DLL or the function is missing. The DLL is asked for
-// by its full path even when one of that name is loaded already: that one may not be the
-// system's.
-template <typename Function> Function SystemFunction(const wchar_t* dll, const char* name)
+// Each DLL is asked for by its full path even when one of that name is loaded already: that
+// one may not be the system's. Loaded once, kept for the life of the process.
+HMODULE CommonControls()
 {
-    HMODULE module = LoadFromSystemFolder(dll);
+    static const HMODULE module = LoadFromSystemFolder(L"comctl32.dll");
+    return module;
+}
+
+HMODULE VersionLibrary()
+{
+    static const HMODULE module = LoadFromSystemFolder(L"version.dll");
+    return module;
+}
+
+// The function's address; null when the DLL or the function is missing.
+template <typename Function> Function FunctionOf(HMODULE module, const char* name)
+{
     return module != nullptr ? reinterpret_cast<Function>(
                                    reinterpret_cast<void (*)()>(GetProcAddress(module, name)))
                              : nullptr;
@@ -47,7 +58,7 @@ namespace comctl32 {
 
 BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track)
 {
-    static const auto call = SystemFunction<TrackMouseEventFn>(L"comctl32.dll", "_TrackMouseEvent");
+    static const auto call = FunctionOf<TrackMouseEventFn>(CommonControls(), "_TrackMouseEvent");
     return call != nullptr && call(track);
 }
 
@@ -58,20 +69,20 @@ namespace version {
 DWORD GetFileVersionInfoSizeA(LPCSTR fileName, LPDWORD handle)
 {
     static const auto call =
-        SystemFunction<GetFileVersionInfoSizeFn>(L"version.dll", "GetFileVersionInfoSizeA");
+        FunctionOf<GetFileVersionInfoSizeFn>(VersionLibrary(), "GetFileVersionInfoSizeA");
     return call != nullptr ? call(fileName, handle) : 0;
 }
 
 BOOL GetFileVersionInfoA(LPCSTR fileName, DWORD handle, DWORD size, LPVOID data)
 {
     static const auto call =
-        SystemFunction<GetFileVersionInfoFn>(L"version.dll", "GetFileVersionInfoA");
+        FunctionOf<GetFileVersionInfoFn>(VersionLibrary(), "GetFileVersionInfoA");
     return call != nullptr && call(fileName, handle, size, data);
 }
 
 BOOL VerQueryValueA(LPCVOID block, LPCSTR subBlock, LPVOID* buffer, PUINT length)
 {
-    static const auto call = SystemFunction<VerQueryValueFn>(L"version.dll", "VerQueryValueA");
+    static const auto call = FunctionOf<VerQueryValueFn>(VersionLibrary(), "VerQueryValueA");
     return call != nullptr && call(block, subBlock, buffer, length);
 }
 

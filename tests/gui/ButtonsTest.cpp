@@ -75,9 +75,7 @@ TEST_F(Buttons, ExitSelectedAndEnterEndsTheProgram)
 TEST_F(Buttons, TheExitButtonEndsTheProgram)
 {
     LauncherProcess launcher(disc.Path());
-    MovePointer(CentreOf(launcher.Child(kExitId)));
-    MouseButton(true);
-    MouseButton(false);
+    Click(launcher.Child(kExitId));
     EXPECT_TRUE(launcher.HasExited(5000));
 }
 

@@ -41,14 +41,6 @@ protected:
         return folder / relative;
     }
 
-    static void Click(HWND control)
-    {
-        MovePointer(CentreOf(control));
-        MouseButton(true);
-        MouseButton(false);
-        MovePointer({2, 2});
-    }
-
     // Reads the message box the launcher shows, answers it and returns what it said.
     static MessageBoxContent Answer(LauncherProcess& launcher)
     {

@@ -21,28 +21,11 @@ HWND FindGameWindow()
 
 bool Installed()
 {
-    std::string ignored;
     HKEY key = nullptr;
     const bool found = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kTestGameKey, 0, KEY_READ, &key) == 0;
     if (found)
         RegCloseKey(key);
     return found;
-}
-
-int RunAndWait(const std::wstring& program, const std::wstring& arguments)
-{
-    std::wstring commandLine = L"\"" + program + L"\" " + arguments;
-    STARTUPINFOW startup = {sizeof(startup)};
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process))
-        return -1;
-    WaitForSingleObject(process.hProcess, 20000);
-    DWORD code = 1;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return static_cast<int>(code);
 }
 
 using DemoDisc = GuiFixture;

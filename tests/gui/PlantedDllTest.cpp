@@ -40,14 +40,7 @@ TEST_F(PlantedDlls, AStaticImportWouldLoadThem)
 {
     Plant(L"version");
     disc.CopyIn(testenv::Programs() + L"\\version_importer.exe", L"version_importer.exe");
-    std::wstring commandLine = L"\"" + (disc / L"version_importer.exe") + L"\"";
-    STARTUPINFOW startup = {sizeof(startup)};
-    PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                               disc.Path().c_str(), &startup, &process));
-    WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    ASSERT_NE(RunAndWait(disc / L"version_importer.exe", L"", disc.Path()), -1);
     EXPECT_TRUE(Loaded(L"version"));
 }
 

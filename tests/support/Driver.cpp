@@ -40,11 +40,6 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* className)
     return search.found;
 }
 
-void SendInputs(std::vector<INPUT> inputs)
-{
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
 } // namespace
 
 LauncherProcess::LauncherProcess(const std::wstring& folder)
@@ -135,58 +130,4 @@ MessageBoxContent ReadMessageBox(HWND box)
 void PressOk(HWND box)
 {
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-}
-
-void PressKey(HWND frame, WORD virtualKey)
-{
-    SetForegroundWindow(frame);
-    INPUT down = {};
-    down.type = INPUT_KEYBOARD;
-    down.ki.wVk = virtualKey;
-    INPUT up = down;
-    up.ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInputs({down, up});
-    Settle();
-}
-
-void MovePointer(POINT screen)
-{
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT move = {};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = MulDiv(screen.x, 65535, width - 1);
-    move.mi.dy = MulDiv(screen.y, 65535, height - 1);
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInputs({move});
-    Settle();
-}
-
-void MouseButton(bool down)
-{
-    INPUT press = {};
-    press.type = INPUT_MOUSE;
-    press.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInputs({press});
-    Settle();
-}
-
-POINT CentreOf(HWND window)
-{
-    RECT rect;
-    GetWindowRect(window, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-void Settle(DWORD milliseconds)
-{
-    const DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(10);
-    } while (GetTickCount() - start < milliseconds);
 }

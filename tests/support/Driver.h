@@ -1,6 +1,8 @@
 #pragma once
 // Drives the launcher as a player would: starts it, finds its windows, types, moves and
 // presses the real pointer, reads and answers its message boxes. Shared by every GUI test.
+#include "Input.h"
+
 #include <windows.h>
 
 #include <string>
@@ -41,25 +43,3 @@ struct MessageBoxContent
 
 MessageBoxContent ReadMessageBox(HWND box);
 void PressOk(HWND box);
-
-// Real input, through the same path as a keyboard and a mouse.
-void PressKey(HWND frame, WORD virtualKey);
-void MovePointer(POINT screen);
-void MouseButton(bool down);
-// The centre of a child window, in screen coordinates.
-POINT CentreOf(HWND window);
-
-// Runs the calling thread's messages and lets the other processes catch up.
-void Settle(DWORD milliseconds = 300);
-
-// Polls `done` until it holds or the time is up.
-template <typename Condition> bool WaitUntil(Condition done, DWORD milliseconds = 5000)
-{
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > milliseconds)
-            return false;
-        Settle(50);
-    }
-    return true;
-}

@@ -1,6 +1,7 @@
 // The rollover button on its own: its pictures, its drawing and a real pointer.
 #include "../../src/button/RolloverBitmapButton.h"
 #include "../../src/framework/FrameWnd.h"
+#include "../support/Input.h"
 
 #include <gtest/gtest.h>
 
@@ -68,28 +69,6 @@ protected:
     CountingListener listener;
 };
 
-void Pump(DWORD milliseconds)
-{
-    const DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
-        Sleep(10);
-    } while (GetTickCount() - start < milliseconds);
-}
-
-void MovePointer(int x, int y)
-{
-    INPUT move = {};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    move.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &move, sizeof(move));
-    Pump(200);
-}
-
 TEST_F(RolloverButton, AnIncompleteSetIsReplacedByTheWholeEnglishSet)
 {
     EXPECT_TRUE(button.LoadBitmapSet("IDB_PARTIAL_BTN", "de"));
@@ -118,20 +97,20 @@ TEST_F(RolloverButton, AnIncompleteEnglishSetEndsTheFallbackAndShowsTheUpPicture
 TEST_F(RolloverButton, OneHoverPerVisitOfTheRealPointer)
 {
     ASSERT_TRUE(button.LoadBitmapSet("IDB_PLAY_BTN", "en"));
-    MovePointer(5, 5);
-    MovePointer(200, 140); // inside the button
-    MovePointer(210, 142);
-    MovePointer(230, 138);
+    MovePointer({5, 5});
+    MovePointer({200, 140}); // inside the button
+    MovePointer({210, 142});
+    MovePointer({230, 138});
     EXPECT_EQ(listener.hovers, 1);
     EXPECT_EQ(listener.last, &button);
     EXPECT_TRUE(button.IsHovered());
 
-    MovePointer(5, 5);
+    MovePointer({5, 5});
     EXPECT_FALSE(button.IsHovered()) << "leaving clears the highlight";
     EXPECT_EQ(listener.hovers, 1) << "leaving tells nobody";
-    MovePointer(200, 140);
+    MovePointer({200, 140});
     EXPECT_EQ(listener.hovers, 2) << "a new visit";
-    MovePointer(5, 5);
+    MovePointer({5, 5});
 }
 
 } // namespace
