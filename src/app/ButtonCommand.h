@@ -1,9 +1,10 @@
 #pragma once
 #include <string>
 
-// What a button hands to the shell: a program, document or address, and its parameters.
+// What a button hands to the shell: a program, document or address, and its parameters. Kept in
+// UTF-16 because a document's path joins texts of two code pages (see Text.h).
 struct ButtonCommand
 {
-    std::string file;
-    std::string parameters;
+    std::wstring file;
+    std::wstring parameters;
 };

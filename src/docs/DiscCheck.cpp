@@ -6,20 +6,20 @@
 
 namespace {
 
-bool IsOrdinaryFile(const WIN32_FIND_DATAA& found)
+bool IsOrdinaryFile(const WIN32_FIND_DATAW& found)
 {
     return (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN)) == 0;
 }
 
 } // namespace
 
-int CheckFileOnDisc(const std::string& pattern, std::vector<std::string>* foundNames, bool quiet)
+int CheckFileOnDisc(const std::wstring& pattern, std::vector<std::wstring>* foundNames, bool quiet)
 {
     if (foundNames != nullptr)
         foundNames->clear();
 
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         // Only the first match counts: the file system's order decides.
         const bool present = IsOrdinaryFile(found);
@@ -34,11 +34,11 @@ int CheckFileOnDisc(const std::string& pattern, std::vector<std::string>* foundN
     return 1;
 }
 
-int ListFiles(const std::string& pattern, std::vector<std::string>& foundNames)
+int ListFiles(const std::wstring& pattern, std::vector<std::wstring>& foundNames)
 {
     foundNames.clear();
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return -1;
     int count = 0;
@@ -47,7 +47,7 @@ int ListFiles(const std::string& pattern, std::vector<std::string>& foundNames)
             foundNames.push_back(found.cFileName);
             ++count;
         }
-    } while (FindNextFileA(search, &found));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     return count;
 }

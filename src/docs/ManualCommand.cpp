@@ -1,6 +1,7 @@
 // The Manual button: the PDF manual with its registered program, else Adobe's, else a reader
 // installer from the disc.
 #include "../app/MainFrame.h"
+#include "../framework/Text.h"
 #include "../install/GameRegistry.h"
 #include "../install/RegistryReader.h"
 #include "DiscCheck.h"
@@ -15,19 +16,19 @@ constexpr char kAcrobatKey[] =
 constexpr char kDefaultValue[] = "";
 
 // The document as one argument of the Adobe program's command line.
-std::string ReaderParameters(const std::string& document)
+std::wstring ReaderParameters(const std::wstring& document)
 {
-    if (document.find(' ') == std::string::npos)
-        return " " + document;
-    return " \"" + document + "\"";
+    if (document.find(L' ') == std::wstring::npos)
+        return L" " + document;
+    return L" \"" + document + L"\"";
 }
 
 } // namespace
 
 void CMainFrame::OnManual()
 {
-    const std::string document = LocateDocument(m_manualFile);
-    m_commands[SLOT_MANUAL] = {document, std::string()};
+    const std::wstring document = LocateDocument(m_manualFile);
+    m_commands[SLOT_MANUAL] = {document, std::wstring()};
     if (RunButtonCommand(SLOT_MANUAL, true) == 0)
         return;
     if (CheckFileOnDisc(document, nullptr, false) != 0)
@@ -36,7 +37,7 @@ void CMainFrame::OnManual()
     std::string reader;
     if (ReadRegistryString(HKEY_LOCAL_MACHINE, kReaderKey, kDefaultValue, reader) ||
         ReadRegistryString(HKEY_LOCAL_MACHINE, kAcrobatKey, kDefaultValue, reader)) {
-        m_commands[SLOT_MANUAL] = {reader, ReaderParameters(document)};
+        m_commands[SLOT_MANUAL] = {Widen(reader), ReaderParameters(document)};
         RunButtonCommand(SLOT_MANUAL, true);
         return;
     }

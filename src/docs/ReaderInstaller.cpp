@@ -1,33 +1,36 @@
 // Starts an Adobe Reader installer from the disc when no PDF program is installed.
 #include "../app/MainFrame.h"
+#include "../framework/Text.h"
 #include "DiscCheck.h"
 #include "InsertDiscMessage.h"
 
 namespace {
 
-constexpr char kInstallerFolder[] = "support\\adobe\\";
-constexpr char kAllFiles[] = "*";
+constexpr wchar_t kInstallerFolder[] = L"support\\adobe\\";
+constexpr wchar_t kAllFiles[] = L"*";
 // Newer reader first.
-constexpr const char* kInstallerPrefixes[] = {"AdbeRdr934_", "AdbeRdr930_"};
-constexpr char kCountrySeparator[] = "_";
-constexpr char kExactEnding[] = ".exe";
-constexpr char kAnyCountryEnding[] = "_*.exe";
+constexpr const wchar_t* kInstallerPrefixes[] = {L"AdbeRdr934_", L"AdbeRdr930_"};
+constexpr wchar_t kCountrySeparator[] = L"_";
+constexpr wchar_t kExactEnding[] = L".exe";
+constexpr wchar_t kAnyCountryEnding[] = L"_*.exe";
 
 } // namespace
 
 void CMainFrame::LaunchReaderInstaller()
 {
-    std::vector<std::string> names;
+    std::vector<std::wstring> names;
     // A disc made for one market carries a single installer: it wins whatever its name.
-    bool found = ListFiles(std::string(kInstallerFolder) + kAllFiles, names) == 1;
+    bool found = ListFiles(std::wstring(kInstallerFolder) + kAllFiles, names) == 1;
 
     // Otherwise an exact language and country match of either version beats any-country ones.
-    std::vector<std::string> patterns;
-    for (const char* prefix : kInstallerPrefixes)
-        patterns.push_back(kInstallerFolder + (prefix + m_language) + kCountrySeparator +
-                           m_country + kExactEnding);
-    for (const char* prefix : kInstallerPrefixes)
-        patterns.push_back(kInstallerFolder + (prefix + m_language) + kAnyCountryEnding);
+    const std::wstring language = Widen(m_language);
+    const std::wstring country = Widen(m_country);
+    std::vector<std::wstring> patterns;
+    for (const wchar_t* prefix : kInstallerPrefixes)
+        patterns.push_back(kInstallerFolder + (prefix + language) + kCountrySeparator + country +
+                           kExactEnding);
+    for (const wchar_t* prefix : kInstallerPrefixes)
+        patterns.push_back(kInstallerFolder + (prefix + language) + kAnyCountryEnding);
     for (size_t i = 0; !found && i < patterns.size(); ++i)
         found = CheckFileOnDisc(patterns[i], &names, true) == 0;
 
@@ -35,6 +38,6 @@ void CMainFrame::LaunchReaderInstaller()
         ShowInsertDiscMessage();
         return;
     }
-    m_commands[SLOT_MANUAL] = {kInstallerFolder + names.front(), std::string()};
+    m_commands[SLOT_MANUAL] = {kInstallerFolder + names.front(), std::wstring()};
     RunButtonCommand(SLOT_MANUAL, true);
 }

@@ -6,9 +6,9 @@
 
 namespace {
 
-constexpr char kWebAddress[] = "https://www.example.com/zentrava-kelvane-2/";
+constexpr wchar_t kWebAddress[] = L"https://www.example.com/zentrava-kelvane-2/";
 // Started with the guide as its parameter when no program is registered for rich text.
-constexpr char kTextViewer[] = "notepad.exe ";
+constexpr wchar_t kTextViewer[] = L"notepad.exe ";
 
 constexpr char kGuideEnglish[] = "support\\Zentrava\x99_Kelvane\x99_II_Troubleshooting_Guide.rtf";
 
@@ -23,10 +23,10 @@ constexpr LanguageEntry kGuides[] = {
 
 void CMainFrame::OnReadme()
 {
-    const std::string guide = LocateDocument(LookupByLanguage(kGuides, m_language, kGuideEnglish));
+    const std::wstring guide = LocateDocument(LookupByLanguage(kGuides, m_language, kGuideEnglish));
     if (CheckFileOnDisc(guide, nullptr, false) != 0)
         return;
-    m_commands[SLOT_README] = {guide, std::string()};
+    m_commands[SLOT_README] = {guide, std::wstring()};
     if (RunButtonCommand(SLOT_README, true) != 0) {
         m_commands[SLOT_README] = {kTextViewer, guide};
         RunButtonCommand(SLOT_README, true);
@@ -35,6 +35,6 @@ void CMainFrame::OnReadme()
 
 void CMainFrame::OnWeb()
 {
-    m_commands[SLOT_WEB] = {kWebAddress, std::string()};
+    m_commands[SLOT_WEB] = {kWebAddress, std::wstring()};
     RunButtonCommand(SLOT_WEB, true);
 }

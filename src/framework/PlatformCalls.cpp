@@ -4,7 +4,7 @@
 
 namespace platform {
 
-ShellExecuteFn shellExecute = &::ShellExecuteA;
+ShellExecuteFn shellExecute = &::ShellExecuteW;
 MessageBoxFn messageBox = &::MessageBoxW;
 
 } // namespace platform

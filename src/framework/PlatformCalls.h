@@ -6,8 +6,8 @@
 
 namespace platform {
 
-using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
-                                          LPCSTR directory, INT show);
+using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND owner, LPCWSTR verb, LPCWSTR file,
+                                          LPCWSTR parameters, LPCWSTR directory, INT show);
 using MessageBoxFn = int(WINAPI*)(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
 
 extern ShellExecuteFn shellExecute;

@@ -19,7 +19,7 @@ int CMainFrame::RunButtonCommand(int slot, bool quiet)
         AfxMessageBox(kNoCommandText, MB_OK, 0);
         return 1;
     }
-    const HINSTANCE result = platform::shellExecute(nullptr, "open", command.file.c_str(),
+    const HINSTANCE result = platform::shellExecute(nullptr, L"open", command.file.c_str(),
                                                     command.parameters.c_str(), nullptr, SW_SHOW);
     if (reinterpret_cast<UINT_PTR>(result) > kLastShellError)
         return 0;

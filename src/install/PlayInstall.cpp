@@ -1,13 +1,14 @@
 // The top button: start the installed game, or the disc's setup program.
 #include "../app/MainFrame.h"
 #include "../framework/MessageBox.h"
+#include "../framework/Text.h"
 #include "GameRegistry.h"
 #include "RegistryReader.h"
 
 namespace {
 
-constexpr char kSetupFile[] = ".\\setup.exe";
-constexpr char kSetupParameters[] = "/NORESTART";
+constexpr wchar_t kSetupFile[] = L".\\setup.exe";
+constexpr wchar_t kSetupParameters[] = L"/NORESTART";
 constexpr char kWorkingDirectoryText[] = "Unable to set current working directory to:\n";
 
 // Play honours a per-user installation before the machine-wide one.
@@ -26,7 +27,7 @@ void CMainFrame::OnPlay()
     if (ReadUserThenMachine(kPathValue, installPath) && SetWorkingDirectory(installPath) != 0)
         return;
     if (ReadUserThenMachine(kAppFileValue, m_appFile))
-        m_commands[SLOT_LAUNCH] = {m_appFile, std::string()};
+        m_commands[SLOT_LAUNCH] = {Widen(m_appFile), std::wstring()};
     if (RunButtonCommand(SLOT_LAUNCH, true) == 0)
         RequestClose();
 }

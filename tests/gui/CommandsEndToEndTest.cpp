@@ -221,7 +221,7 @@ TEST_F(EndToEnd, ManualWithNoAdobeProgramStartsTheDiscsInstaller)
 }
 
 // In each locale: the insert-disc message, and the locale's manual and guide reaching the
-// programs registered for them, "™" and "®" intact.
+// programs registered for them, "™" and "®" intact, from folders named in the locale's code page.
 TEST_F(EndToEnd, LocaleInstallWithoutSetupAsksForTheDisc)
 {
     LauncherProcess launcher(disc.Path());
@@ -238,31 +238,33 @@ TEST_F(EndToEnd, LocaleManualAndGuideOpenWithTheirPrograms)
     const std::wstring viewer = PlaceRecorder(disc, L"viewer.exe");
     AssociateWith(L".pdf", viewer);
     AssociateWith(L".rtf", viewer);
-    disc.WriteFile(expected->manual);
-    disc.WriteFile(expected->guide);
-    LauncherProcess launcher(disc.Path());
+    const std::wstring folder = std::wstring(expected->folder) + L"\\";
+    disc.WriteFile(folder + expected->manual);
+    disc.WriteFile(folder + expected->guide);
+    LauncherProcess launcher(disc / expected->folder);
 
     // No installation: both relative to the disc; the registered program gets the full path.
     Click(launcher.Child(kManualId));
     RecordedRun run;
     ASSERT_TRUE(LastRun(viewer, run));
-    EXPECT_NE(run.commandLine.find(disc / expected->manual), std::wstring::npos)
+    EXPECT_NE(run.commandLine.find(disc / folder + expected->manual), std::wstring::npos)
         << testenv::Narrow(run.commandLine, CP_UTF8);
     DeleteFileW((viewer + L".log").c_str());
 
     Click(launcher.Child(kReadmeId));
     ASSERT_TRUE(LastRun(viewer, run));
-    EXPECT_NE(run.commandLine.find(disc / expected->guide), std::wstring::npos)
+    EXPECT_NE(run.commandLine.find(disc / folder + expected->guide), std::wstring::npos)
         << testenv::Narrow(run.commandLine, CP_UTF8);
     DeleteFileW((viewer + L".log").c_str());
 
     // Installed meanwhile: the manual is opened from the installation folder, read afresh.
     ScratchFolder install;
-    install.WriteFile(expected->manual);
-    TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestGameKey, "Path", Ansi(install.Path()));
+    install.WriteFile(folder + expected->manual);
+    TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestGameKey, "Path",
+                            Ansi(install / expected->folder));
     Click(launcher.Child(kManualId));
     ASSERT_TRUE(LastRun(viewer, run));
-    EXPECT_NE(run.commandLine.find(install / expected->manual), std::wstring::npos)
+    EXPECT_NE(run.commandLine.find(install / folder + expected->manual), std::wstring::npos)
         << testenv::Narrow(run.commandLine, CP_UTF8);
     RemoveAssociation(L".pdf");
     RemoveAssociation(L".rtf");

@@ -9,6 +9,7 @@ struct LocaleExpectation
     const wchar_t* text;
     const wchar_t* manual; // relative path
     const wchar_t* guide;  // relative path
+    const wchar_t* folder; // a folder name in the characters of this locale's ANSI code page
 };
 
 // The row for this run's LANG, or null when the table has none.

@@ -24,15 +24,15 @@ Recording::~Recording()
     g_recording = nullptr;
 }
 
-HINSTANCE WINAPI Recording::FakeShellExecute(HWND owner, LPCSTR verb, LPCSTR file,
-                                             LPCSTR parameters, LPCSTR directory, INT show)
+HINSTANCE WINAPI Recording::FakeShellExecute(HWND owner, LPCWSTR verb, LPCWSTR file,
+                                             LPCWSTR parameters, LPCWSTR directory, INT show)
 {
     EXPECT_EQ(owner, nullptr);
-    EXPECT_STREQ(verb, "open");
+    EXPECT_STREQ(verb, L"open");
     EXPECT_NE(parameters, nullptr) << "parameters must never be a null pointer";
     EXPECT_EQ(directory, nullptr);
     EXPECT_EQ(show, SW_SHOW);
-    RecordedCall call{RecordedCall::ShellOpen, file, parameters != nullptr ? parameters : ""};
+    RecordedCall call{RecordedCall::ShellOpen, file, parameters != nullptr ? parameters : L""};
     g_recording->m_calls.push_back(call);
     const auto answer = g_recording->m_results.find(file);
     const UINT_PTR result = answer != g_recording->m_results.end() ? answer->second : kStarted;
@@ -41,7 +41,7 @@ HINSTANCE WINAPI Recording::FakeShellExecute(HWND owner, LPCSTR verb, LPCSTR fil
 
 int WINAPI Recording::FakeMessageBox(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)
 {
-    RecordedCall call{RecordedCall::MessageBox, "", "", text, caption, type, owner};
+    RecordedCall call{RecordedCall::MessageBox, L"", L"", text, caption, type, owner};
     g_recording->m_calls.push_back(call);
     return IDOK;
 }

@@ -15,11 +15,11 @@ struct RecordedCall
         ShellOpen,
         MessageBox
     } kind;
-    std::string file;       // ShellOpen: the file
-    std::string parameters; // ShellOpen: the parameters (never null)
-    std::wstring text;      // MessageBox
-    std::wstring caption;   // MessageBox
-    UINT type = 0;          // MessageBox
+    std::wstring file;       // ShellOpen: the file
+    std::wstring parameters; // ShellOpen: the parameters (never null)
+    std::wstring text;       // MessageBox
+    std::wstring caption;    // MessageBox
+    UINT type = 0;           // MessageBox
     HWND owner = nullptr;
 };
 
@@ -32,18 +32,18 @@ public:
     Recording& operator=(const Recording&) = delete;
 
     // The shell result for a file; anything not named starts (33).
-    void ShellAnswers(const std::string& file, UINT_PTR result) { m_results[file] = result; }
+    void ShellAnswers(const std::wstring& file, UINT_PTR result) { m_results[file] = result; }
 
     const std::vector<RecordedCall>& Calls() const { return m_calls; }
     std::vector<RecordedCall> MessageBoxes() const { return CallsOf(RecordedCall::MessageBox); }
 
 private:
     std::vector<RecordedCall> CallsOf(RecordedCall::Kind kind) const;
-    static HINSTANCE WINAPI FakeShellExecute(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    static HINSTANCE WINAPI FakeShellExecute(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
     static int WINAPI FakeMessageBox(HWND, LPCWSTR, LPCWSTR, UINT);
 
     platform::ShellExecuteFn m_realShellExecute;
     platform::MessageBoxFn m_realMessageBox;
     std::vector<RecordedCall> m_calls;
-    std::map<std::string, UINT_PTR> m_results;
+    std::map<std::wstring, UINT_PTR> m_results;
 };

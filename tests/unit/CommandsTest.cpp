@@ -1,6 +1,7 @@
 // What each command hands to the shell and shows, in order, against the real registry and
 // file system.
 #include "../support/FrameFixture.h"
+#include "../support/LocaleExpectations.h"
 
 #include "../../src/app/ButtonColumn.h"
 
@@ -15,7 +16,7 @@ constexpr UINT_PTR kNoAssociation = 31;
 
 using Commands = FrameFixture;
 
-void ExpectShell(const RecordedCall& call, const std::string& file, const std::string& parameters)
+void ExpectShell(const RecordedCall& call, const std::wstring& file, const std::wstring& parameters)
 {
     EXPECT_EQ(call.kind, RecordedCall::ShellOpen);
     EXPECT_EQ(call.file, file);
@@ -45,24 +46,24 @@ TEST_F(Commands, InstallStartsSetupAndCloses)
     Start();
     Command(IDC_INSTALL_BTN);
     ASSERT_EQ(recording.Calls().size(), 1u);
-    ExpectShell(recording.Calls()[0], ".\\setup.exe", "/NORESTART");
+    ExpectShell(recording.Calls()[0], L".\\setup.exe", L"/NORESTART");
     EXPECT_TRUE(CloseRequested());
 }
 
 TEST_F(Commands, FailedInstallAsksForTheDiscAndThePlayLogoRetriesSetupQuietly)
 {
-    recording.ShellAnswers(".\\setup.exe", kFileNotFound);
+    recording.ShellAnswers(L".\\setup.exe", kFileNotFound);
     HWND frame = Start();
     Command(IDC_INSTALL_BTN);
     ASSERT_EQ(recording.Calls().size(), 2u);
-    ExpectShell(recording.Calls()[0], ".\\setup.exe", "/NORESTART");
+    ExpectShell(recording.Calls()[0], L".\\setup.exe", L"/NORESTART");
     ExpectInsertDisc(recording.Calls()[1], frame);
     EXPECT_FALSE(CloseRequested());
 
     // Nothing registered: Play runs what slot 0 holds, without a message.
     Command(IDC_PLAY_BTN);
     ASSERT_EQ(recording.Calls().size(), 3u);
-    ExpectShell(recording.Calls()[2], ".\\setup.exe", "/NORESTART");
+    ExpectShell(recording.Calls()[2], L".\\setup.exe", L"/NORESTART");
     EXPECT_FALSE(CloseRequested());
 }
 
@@ -87,7 +88,7 @@ TEST_F(Commands, PlayStartsTheGameFromItsFolderUserKeyFirst)
     Start();
     Command(IDC_PLAY_BTN);
     ASSERT_EQ(recording.Calls().size(), 1u);
-    ExpectShell(recording.Calls()[0], "bin\\User.exe", "");
+    ExpectShell(recording.Calls()[0], L"bin\\User.exe", L"");
     wchar_t current[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, current);
     EXPECT_EQ(std::wstring(current), userInstall.Path());
@@ -100,11 +101,11 @@ TEST_F(Commands, PlayFromTheMachineKeyWhenTheUserHasNone)
     TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestGameKey, "Path",
                             testenv::Narrow(install.Path(), CP_ACP));
     TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestGameKey, "AppFile", "Game.exe");
-    recording.ShellAnswers("Game.exe", kFileNotFound);
+    recording.ShellAnswers(L"Game.exe", kFileNotFound);
     Start();
     Command(IDC_PLAY_BTN);
     ASSERT_EQ(recording.Calls().size(), 1u) << "a failed start of the game is quiet";
-    ExpectShell(recording.Calls()[0], "Game.exe", "");
+    ExpectShell(recording.Calls()[0], L"Game.exe", L"");
     EXPECT_FALSE(CloseRequested());
 }
 
@@ -134,12 +135,12 @@ TEST_F(Commands, PlayWithAnEmptyPathEndsSilently)
 
 TEST_F(Commands, WebOpensTheSiteAndStays)
 {
-    recording.ShellAnswers("https://www.example.com/zentrava-kelvane-2/", kNoAssociation);
+    recording.ShellAnswers(L"https://www.example.com/zentrava-kelvane-2/", kNoAssociation);
     Start();
     Command(IDC_WEB_BTN);
     Command(IDC_WEB_BTN);
     ASSERT_EQ(recording.Calls().size(), 2u) << "a failed open shows nothing";
-    ExpectShell(recording.Calls()[1], "https://www.example.com/zentrava-kelvane-2/", "");
+    ExpectShell(recording.Calls()[1], L"https://www.example.com/zentrava-kelvane-2/", L"");
     EXPECT_FALSE(CloseRequested());
 }
 
@@ -159,14 +160,14 @@ TEST_F(Commands, ReadmeChecksTheGuideBeforeOpeningIt)
 
 TEST_F(Commands, ReadmeFallsBackToNotepadWithTheGuide)
 {
-    const std::string guide = testenv::Narrow(kGuide, 1252);
+    const std::wstring guide = kGuide;
     disc.WriteFile(kGuide);
     recording.ShellAnswers(guide, kNoAssociation);
     Start();
     Command(IDC_README_BTN);
     ASSERT_EQ(recording.Calls().size(), 2u);
-    ExpectShell(recording.Calls()[0], guide, "");
-    ExpectShell(recording.Calls()[1], "notepad.exe ", guide);
+    ExpectShell(recording.Calls()[0], guide, L"");
+    ExpectShell(recording.Calls()[1], L"notepad.exe ", guide);
 }
 
 TEST_F(Commands, ReadmeLooksUnderTheRegisteredFolderOnly)
@@ -183,7 +184,7 @@ TEST_F(Commands, ReadmeLooksUnderTheRegisteredFolderOnly)
     install.WriteFile(kGuide);
     Command(IDC_README_BTN);
     ASSERT_EQ(recording.Calls().size(), 2u);
-    ExpectShell(recording.Calls()[1], folder + "\\" + testenv::Narrow(kGuide, 1252), "");
+    ExpectShell(recording.Calls()[1], install.Path() + L"\\\\" + kGuide, L"");
 }
 
 TEST_F(Commands, ManualOpensTheDocumentFirstWithoutChecking)
@@ -191,38 +192,38 @@ TEST_F(Commands, ManualOpensTheDocumentFirstWithoutChecking)
     Start();
     Command(IDC_MANUAL_BTN);
     ASSERT_EQ(recording.Calls().size(), 1u);
-    ExpectShell(recording.Calls()[0], testenv::Narrow(kManual, 1252), "");
+    ExpectShell(recording.Calls()[0], kManual, L"");
 }
 
 TEST_F(Commands, ManualMissingAfterAFailedOpenOnlyAsksForTheDisc)
 {
-    const std::string manual = testenv::Narrow(kManual, 1252);
+    const std::wstring manual = kManual;
     recording.ShellAnswers(manual, kNoAssociation);
     TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestReaderKey, "", "C:\\Reader\\AcroRd32.exe");
     HWND frame = Start();
     Command(IDC_MANUAL_BTN);
     ASSERT_EQ(recording.Calls().size(), 2u);
-    ExpectShell(recording.Calls()[0], manual, "");
+    ExpectShell(recording.Calls()[0], manual, L"");
     ExpectInsertDisc(recording.Calls()[1], frame);
 }
 
 struct ReaderCase
 {
     const char* name;
-    const char* reader;  // AcroRd32.exe's default value, or null
-    const char* acrobat; // Acrobat.exe's default value, or null
-    const char* started; // the program expected, or null for the no-command box
+    const char* reader;     // AcroRd32.exe's default value, or null
+    const char* acrobat;    // Acrobat.exe's default value, or null
+    const wchar_t* started; // the program expected, or null for the no-command box
 };
 
 TEST_F(Commands, ManualFallsBackToTheReaderThenAcrobat)
 {
     const ReaderCase cases[] = {
         {"reader first", "C:\\Reader\\AcroRd32.exe", "C:\\Acrobat\\Acrobat.exe",
-         "C:\\Reader\\AcroRd32.exe"},
-        {"acrobat second", nullptr, "C:\\Acrobat\\Acrobat.exe", "C:\\Acrobat\\Acrobat.exe"},
+         L"C:\\Reader\\AcroRd32.exe"},
+        {"acrobat second", nullptr, "C:\\Acrobat\\Acrobat.exe", L"C:\\Acrobat\\Acrobat.exe"},
         {"empty reader value", "", "C:\\Acrobat\\Acrobat.exe", nullptr},
     };
-    const std::string manual = testenv::Narrow(kManual, 1252);
+    const std::wstring manual = kManual;
     disc.WriteFile(kManual);
     recording.ShellAnswers(manual, kNoAssociation);
     HWND frame = Start();
@@ -235,9 +236,9 @@ TEST_F(Commands, ManualFallsBackToTheReaderThenAcrobat)
         const size_t before = recording.Calls().size();
         Command(IDC_MANUAL_BTN);
         ASSERT_EQ(recording.Calls().size(), before + 2) << c.name;
-        ExpectShell(recording.Calls()[before], manual, "");
+        ExpectShell(recording.Calls()[before], manual, L"");
         if (c.started != nullptr)
-            ExpectShell(recording.Calls()[before + 1], c.started, " " + manual);
+            ExpectShell(recording.Calls()[before + 1], c.started, L" " + manual);
         else
             ExpectApplicationBox(recording.Calls()[before + 1], kNoCommand, frame);
     }
@@ -252,40 +253,67 @@ TEST_F(Commands, ManualUnderAFolderWithSpacesReachesTheReaderAsOneArgument)
     TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestGameKey, "Path",
                             testenv::Narrow(install, CP_ACP));
     TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestReaderKey, "", "C:\\Reader\\AcroRd32.exe");
-    const std::string document =
-        testenv::Narrow(install, CP_ACP) + "\\" + testenv::Narrow(kManual, 1252);
+    const std::wstring document = install + L"\\" + kManual;
     recording.ShellAnswers(document, kNoAssociation);
     Start();
     Command(IDC_MANUAL_BTN);
     ASSERT_EQ(recording.Calls().size(), 2u);
-    ExpectShell(recording.Calls()[0], document, "");
-    ExpectShell(recording.Calls()[1], "C:\\Reader\\AcroRd32.exe", " \"" + document + "\"");
+    ExpectShell(recording.Calls()[0], document, L"");
+    ExpectShell(recording.Calls()[1], L"C:\\Reader\\AcroRd32.exe", L" \"" + document + L"\"");
+}
+
+// The document names are the game's and the folders the system's: in every code page, both reach
+// the file system (the check after a failed open) and the shell (the reader) intact.
+TEST_F(Commands, LocaleDocumentsUnderFoldersNamedInTheSystemCodePage)
+{
+    const LocaleExpectation* expected = ExpectationForThisLocale();
+    ASSERT_NE(expected, nullptr);
+    const std::wstring folder = expected->folder;
+    disc.WriteFile(folder + L"\\" + expected->guide);
+    CurrentFolder inDisc(disc / folder);
+    Start();
+    Command(IDC_README_BTN);
+    ASSERT_EQ(recording.Calls().size(), 1u) << "the guide is found on the disc";
+    ExpectShell(recording.Calls()[0], expected->guide, L"");
+
+    ScratchFolder install;
+    const std::wstring manual = install / folder + L"\\" + expected->manual;
+    install.WriteFile(folder + L"\\" + expected->manual);
+    TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestGameKey, "Path",
+                            testenv::Narrow(install / folder, CP_ACP));
+    TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestReaderKey, "", "C:\\Reader\\AcroRd32.exe");
+    recording.ShellAnswers(manual, kNoAssociation);
+    Command(IDC_MANUAL_BTN);
+    ASSERT_EQ(recording.Calls().size(), 3u);
+    ExpectShell(recording.Calls()[1], manual, L"");
+    ExpectShell(recording.Calls()[2], L"C:\\Reader\\AcroRd32.exe", L" \"" + manual + L"\"");
+    EXPECT_TRUE(recording.MessageBoxes().empty()) << "no message: the manual is there";
 }
 
 struct InstallerCase
 {
     const char* name;
     std::vector<std::wstring> files;
-    const char* started; // null: the insert-disc message
+    const wchar_t* started; // null: the insert-disc message
 };
 
 TEST_F(Commands, ReaderInstallerChoice)
 {
     const InstallerCase cases[] = {
-        {"a single file of any name", {L"ReaderSetup.exe"}, "support\\adobe\\ReaderSetup.exe"},
+        {"a single file of any name", {L"ReaderSetup.exe"}, L"support\\adobe\\ReaderSetup.exe"},
         {"exact 9.3.4 over exact 9.3.0",
          {L"AdbeRdr930_en_US.exe", L"AdbeRdr934_en_US.exe", L"AdbeRdr934_en_GB.exe"},
-         "support\\adobe\\AdbeRdr934_en_US.exe"},
+         L"support\\adobe\\AdbeRdr934_en_US.exe"},
         {"exact 9.3.0 over any country",
          {L"AdbeRdr930_en_US.exe", L"AdbeRdr934_en_GB.exe"},
-         "support\\adobe\\AdbeRdr930_en_US.exe"},
+         L"support\\adobe\\AdbeRdr930_en_US.exe"},
         {"any country",
          {L"AdbeRdr930_en_GB.exe", L"AdbeRdr934_de_DE.exe"},
-         "support\\adobe\\AdbeRdr930_en_GB.exe"},
+         L"support\\adobe\\AdbeRdr930_en_GB.exe"},
         {"none for the language", {L"AdbeRdr934_de_DE.exe", L"AdbeRdr930_fr_FR.exe"}, nullptr},
         {"no folder", {}, nullptr},
     };
-    const std::string manual = testenv::Narrow(kManual, 1252);
+    const std::wstring manual = kManual;
     recording.ShellAnswers(manual, kNoAssociation);
     HWND frame = Start();
     for (const InstallerCase& c : cases) {
@@ -298,7 +326,7 @@ TEST_F(Commands, ReaderInstallerChoice)
         Command(IDC_MANUAL_BTN);
         ASSERT_EQ(recording.Calls().size(), before + 2) << c.name;
         if (c.started != nullptr)
-            ExpectShell(recording.Calls()[before + 1], c.started, "");
+            ExpectShell(recording.Calls()[before + 1], c.started, L"");
         else
             ExpectInsertDisc(recording.Calls()[before + 1], frame);
     }

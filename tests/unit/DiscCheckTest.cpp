@@ -1,7 +1,6 @@
 #include "../../src/docs/DiscCheck.h"
 #include "../support/Recording.h"
 #include "../support/Scratch.h"
-#include "../support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +9,7 @@ namespace {
 class DiscCheck : public testing::Test
 {
 protected:
-    std::string Pattern(const std::wstring& relative) const
-    {
-        return testenv::Narrow(disc / relative, CP_ACP);
-    }
+    std::wstring Pattern(const std::wstring& relative) const { return disc / relative; }
 
     ScratchFolder disc;
     Recording recording;
@@ -22,9 +18,9 @@ protected:
 TEST_F(DiscCheck, AnOrdinaryFileIsPresentAndNamed)
 {
     disc.WriteFile(L"support\\guide.rtf");
-    std::vector<std::string> names = {"stale"};
+    std::vector<std::wstring> names = {L"stale"};
     EXPECT_EQ(CheckFileOnDisc(Pattern(L"support\\guide.rtf"), &names, false), 0);
-    EXPECT_EQ(names, std::vector<std::string>{"guide.rtf"});
+    EXPECT_EQ(names, std::vector<std::wstring>{L"guide.rtf"});
     EXPECT_TRUE(recording.Calls().empty());
 }
 
@@ -33,10 +29,10 @@ TEST_F(DiscCheck, FoldersHiddenFilesAndNothingCountAsMissing)
     disc.MakeFolder(L"support\\folder.rtf");
     disc.WriteFile(L"support\\hidden.rtf");
     disc.Hide(L"support\\hidden.rtf");
-    for (const std::string& pattern :
+    for (const std::wstring& pattern :
          {Pattern(L"support\\folder.rtf"), Pattern(L"support\\hidden.rtf"),
-          Pattern(L"support\\absent.rtf"), Pattern(L"absent\\x.rtf"), std::string()}) {
-        std::vector<std::string> names = {"stale"};
+          Pattern(L"support\\absent.rtf"), Pattern(L"absent\\x.rtf"), std::wstring()}) {
+        std::vector<std::wstring> names = {L"stale"};
         EXPECT_EQ(CheckFileOnDisc(pattern, &names, true), 1) << pattern;
         EXPECT_TRUE(names.empty()) << pattern;
     }
@@ -54,15 +50,15 @@ TEST_F(DiscCheck, OnlyTheFirstWildcardMatchCounts)
 {
     disc.WriteFile(L"a1.exe");
     disc.WriteFile(L"a2.exe");
-    std::vector<std::string> names;
+    std::vector<std::wstring> names;
     EXPECT_EQ(CheckFileOnDisc(Pattern(L"a*.exe"), &names, true), 0);
     ASSERT_EQ(names.size(), 1u);
-    EXPECT_TRUE(names[0] == "a1.exe" || names[0] == "a2.exe") << names[0];
+    EXPECT_TRUE(names[0] == L"a1.exe" || names[0] == L"a2.exe") << names[0];
 }
 
 TEST_F(DiscCheck, ListingCountsFilesHiddenOnesTooButNoFolders)
 {
-    std::vector<std::string> names = {"stale"};
+    std::vector<std::wstring> names = {L"stale"};
     EXPECT_EQ(ListFiles(Pattern(L"adobe\\*"), names), -1);
     EXPECT_TRUE(names.empty());
 
@@ -74,7 +70,7 @@ TEST_F(DiscCheck, ListingCountsFilesHiddenOnesTooButNoFolders)
     disc.Hide(L"adobe\\two.exe");
     EXPECT_EQ(ListFiles(Pattern(L"adobe\\*"), names), 2);
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"one.exe", "two.exe"}));
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"one.exe", L"two.exe"}));
     EXPECT_EQ(ListFiles(Pattern(L"adobe\\none*"), names), -1);
 }
 

@@ -177,7 +177,7 @@ TEST_F(Frame, EnterAndSpaceRunTheSelectedButtonsCommand)
     Key(VK_TAB);
     Key(VK_SPACE);
     ASSERT_EQ(recording.Calls().size(), 1u) << "the top button is Install";
-    EXPECT_EQ(recording.Calls()[0].file, ".\\setup.exe");
+    EXPECT_EQ(recording.Calls()[0].file, L".\\setup.exe");
     EXPECT_TRUE(CloseRequested());
 
     Key(VK_UP);

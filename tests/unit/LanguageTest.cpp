@@ -78,6 +78,8 @@ TEST(LanguageLocale, ReadsTheUsersLocale)
         {"pt_BR.UTF-8", "pt", "BR"},
         {"pl_PL.UTF-8", "pl", "PL"},
         {"ru_RU.UTF-8", "ru", "RU"},
+        {"ja_JP.UTF-8", "ja", "JP"},
+        {"zh_CN.UTF-8", "zh", "CN"},
         // Filipino's ISO 639 name has three letters: it does not fit, so English (US).
         {"fil_PH.UTF-8", "en", "US"},
     };
