@@ -45,7 +45,9 @@ const char* GetFileVersionString(const char* fileName)
     const DWORD size = version::GetFileVersionInfoSizeA(fileName, &handle);
     if (size == 0)
         return nullptr;
-    const std::unique_ptr<BYTE[]> block(new (std::nothrow) BYTE[size + 1]);
+    // Zeroed: a damaged block may promise more than the file holds, and the reader walks what
+    // it promises.
+    const std::unique_ptr<BYTE[]> block(new (std::nothrow) BYTE[size + 1]());
     if (block == nullptr || !version::GetFileVersionInfoA(fileName, 0, size, block.get()))
         return nullptr;
 
