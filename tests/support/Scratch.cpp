@@ -4,24 +4,36 @@
 
 namespace {
 
-void RemoveTree(const std::wstring& path)
+// Calls visit(path, isFolder) for everything under the folder, each folder after its contents.
+template <typename Visit> void WalkTree(const std::wstring& path, Visit visit)
 {
     WIN32_FIND_DATAW found;
     HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            const std::wstring child = path + L"\\" + name;
-            SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(child);
-            else
-                DeleteFileW(child.c_str());
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..")
+            continue;
+        const std::wstring child = path + L"\\" + name;
+        const bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (isFolder)
+            WalkTree(child, visit);
+        visit(child, isFolder);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+void RemoveTree(const std::wstring& path)
+{
+    WalkTree(path, [](const std::wstring& child, bool isFolder) {
+        SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (isFolder)
+            RemoveDirectoryW(child.c_str());
+        else
+            DeleteFileW(child.c_str());
+    });
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     RemoveDirectoryW(path.c_str());
 }
 
@@ -70,6 +82,16 @@ void ScratchFolder::MakeFolder(const std::wstring& relative) const
 void ScratchFolder::Hide(const std::wstring& relative) const
 {
     SetFileAttributesW((*this / relative).c_str(), FILE_ATTRIBUTE_HIDDEN);
+}
+
+void ScratchFolder::MakeReadOnly() const
+{
+    const auto addReadOnly = [](const std::wstring& path, bool) {
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        SetFileAttributesW(path.c_str(), attributes | FILE_ATTRIBUTE_READONLY);
+    };
+    WalkTree(m_path, addReadOnly);
+    addReadOnly(m_path, true);
 }
 
 void ScratchFolder::CopyIn(const std::wstring& source, const std::wstring& relative) const

@@ -18,6 +18,8 @@ public:
     void WriteFile(const std::wstring& relative, const std::string& content = "x") const;
     void MakeFolder(const std::wstring& relative) const;
     void Hide(const std::wstring& relative) const;
+    // Everything in the folder and the folder itself, as on a disc.
+    void MakeReadOnly() const;
     void CopyIn(const std::wstring& source, const std::wstring& relative) const;
 
 private:

@@ -293,9 +293,21 @@ TEST_F(Commands, LocaleDocumentsUnderFoldersNamedInTheSystemCodePage)
 struct InstallerCase
 {
     const char* name;
-    std::vector<std::wstring> files;
-    const wchar_t* started; // null: the insert-disc message
+    std::vector<std::wstring> files; // in support\adobe
+    const wchar_t* started;          // null: the insert-disc message
+    std::vector<std::wstring> folders = {};
+    std::vector<std::wstring> hidden = {}; // files, hidden
 };
+
+// Files that come with an installer on a crowded disc.
+std::vector<std::wstring> ManyFilesAnd(const std::wstring& installer)
+{
+    constexpr int kCount = 300;
+    std::vector<std::wstring> files = {installer};
+    for (int i = 0; i < kCount; ++i)
+        files.push_back(L"ReadMe" + std::to_wstring(i) + L".txt");
+    return files;
+}
 
 TEST_F(Commands, ReaderInstallerChoice)
 {
@@ -312,6 +324,23 @@ TEST_F(Commands, ReaderInstallerChoice)
          L"support\\adobe\\AdbeRdr930_en_GB.exe"},
         {"none for the language", {L"AdbeRdr934_de_DE.exe", L"AdbeRdr930_fr_FR.exe"}, nullptr},
         {"no folder", {}, nullptr},
+        {"among hundreds of files", ManyFilesAnd(L"AdbeRdr930_en_GB.exe"),
+         L"support\\adobe\\AdbeRdr930_en_GB.exe"},
+        {"a folder named like the exact installer",
+         {L"AdbeRdr930_en_US.exe", L"AdbeRdr934_de_DE.exe"},
+         L"support\\adobe\\AdbeRdr930_en_US.exe",
+         {L"AdbeRdr934_en_US.exe"}},
+        {"only folders named like installers",
+         {},
+         nullptr,
+         {L"AdbeRdr934_en_US.exe", L"AdbeRdr930_en_GB.exe"}},
+        {"a hidden exact installer",
+         {L"AdbeRdr930_en_GB.exe"},
+         L"support\\adobe\\AdbeRdr930_en_GB.exe",
+         {},
+         {L"AdbeRdr934_en_US.exe"}},
+        // The listing counts hidden files, so a lone one is still the disc's only installer.
+        {"a single hidden file", {}, L"support\\adobe\\Setup.exe", {}, {L"Setup.exe"}},
     };
     const std::wstring manual = kManual;
     recording.ShellAnswers(manual, kNoAssociation);
@@ -322,6 +351,15 @@ TEST_F(Commands, ReaderInstallerChoice)
         caseDisc.WriteFile(kManual);
         for (const std::wstring& file : c.files)
             caseDisc.WriteFile(L"support\\adobe\\" + file);
+        for (const std::wstring& folder : c.folders)
+            caseDisc.MakeFolder(L"support\\adobe\\" + folder);
+        for (const std::wstring& file : c.hidden) {
+            caseDisc.WriteFile(L"support\\adobe\\" + file);
+            caseDisc.Hide(L"support\\adobe\\" + file);
+        }
+        // As on a DVD: nothing the launcher does needs to write.
+        caseDisc.MakeReadOnly();
+        ASSERT_NE(GetFileAttributesW((caseDisc / kManual).c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
         const size_t before = recording.Calls().size();
         Command(IDC_MANUAL_BTN);
         ASSERT_EQ(recording.Calls().size(), before + 2) << c.name;
