@@ -18,11 +18,11 @@ CRolloverBitmapButton::~CRolloverBitmapButton()
 
 void CRolloverBitmapButton::OnMouseMove(UINT flags, POINT point)
 {
-    // Wine can deliver one more move at the very point the pointer left from, after the leave
-    // itself; arming on it would bring a hover, and a lit button, for a visit that has ended.
-    const bool staleAfterLeave = m_hasLeft && point.x == m_lastPoint.x && point.y == m_lastPoint.y;
-    m_lastPoint = point;
-    m_hasLeft = false;
+    // Wine can deliver moves of a visit after its leave, even out of order; arming on one would
+    // bring a hover, and a lit button, for a visit that has ended. Such a move is no younger
+    // than the leave, while a real return always comes after it.
+    const DWORD moveTime = static_cast<DWORD>(GetMessageTime());
+    const bool staleAfterLeave = m_hasLeft && static_cast<LONG>(moveTime - m_leaveTime) <= 0;
     if (!m_bTracking && !staleAfterLeave) {
         // Both notifications are one-shot and re-armed only after the leave, so each visit
         // brings at most one hover.
@@ -52,6 +52,7 @@ LRESULT CRolloverBitmapButton::OnMouseLeave(WPARAM, LPARAM)
     m_bTracking = false;
     m_bHover = false;
     m_hasLeft = true;
+    m_leaveTime = static_cast<DWORD>(GetMessageTime());
     Invalidate(TRUE);
     return 0;
 }

@@ -44,6 +44,6 @@ private:
     bool m_bHover = false;
     bool m_bTracking = false;
     ButtonEventsListner* m_pListener = nullptr;
-    POINT m_lastPoint = {-1, -1};
     bool m_hasLeft = false;
+    DWORD m_leaveTime = 0; // message time of the last leave
 };
