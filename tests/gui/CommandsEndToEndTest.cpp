@@ -190,22 +190,30 @@ TEST_F(EndToEnd, ReadmeFallsBackToNotepadAndNeedsTheGuide)
     EXPECT_FALSE(launcher.HasExited(0));
 }
 
+// Under a folder with spaces, and under the longest folder the registry holds (255
+// characters), which takes the manual's path past 260.
 TEST_F(EndToEnd, ManualWithoutAPdfProgramGoesToTheReaderWithTheWholePath)
 {
     RemoveAssociation(L".pdf");
     ScratchFolder parent;
-    const std::wstring install = parent / L"Program Files (x86)";
     const std::wstring manual = L"support\\Zentrava\u00AE_Kelvane\u2122_II_Manual-EN.pdf";
-    parent.WriteFile(L"Program Files (x86)\\" + manual);
     const std::wstring reader = PlaceRecorder(parent, L"Adobe Reader\\AcroRd32.exe");
-    TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestGameKey, "Path", Ansi(install));
     TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestReaderKey, "", Ansi(reader));
     LauncherProcess launcher(disc.Path());
-    Click(launcher.Child(kManualId));
-    RecordedRun run;
-    ASSERT_TRUE(LastRun(reader, run));
-    EXPECT_NE(run.commandLine.find(L"\"" + install + L"\\" + manual + L"\""), std::wstring::npos)
-        << "one quoted argument";
+    for (const std::wstring& install :
+         {parent / L"Program Files (x86)", parent.PathOfLength(255)}) {
+        const std::wstring document = install + L"\\" + manual;
+        parent.WriteFile(document.substr(parent.Path().size() + 1));
+        TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestGameKey, "Path", Ansi(install));
+        Click(launcher.Child(kManualId));
+        RecordedRun run;
+        ASSERT_TRUE(LastRun(reader, run));
+        const bool quoted = document.find(L' ') != std::wstring::npos;
+        EXPECT_NE(run.commandLine.find(quoted ? L"\"" + document + L"\"" : L" " + document),
+                  std::wstring::npos)
+            << "one argument, " << document.size() << " characters";
+        DeleteFileW((reader + L".log").c_str());
+    }
 }
 
 TEST_F(EndToEnd, ManualWithNoAdobeProgramStartsTheDiscsInstaller)
@@ -268,6 +276,23 @@ TEST_F(EndToEnd, LocaleManualAndGuideOpenWithTheirPrograms)
         << testenv::Narrow(run.commandLine, CP_UTF8);
     RemoveAssociation(L".pdf");
     RemoveAssociation(L".rtf");
+}
+
+TEST_F(EndToEnd, LocalePlayStartsTheGameInAFolderNamedInTheCodePage)
+{
+    const LocaleExpectation* expected = ExpectationForThisLocale();
+    ASSERT_NE(expected, nullptr);
+    ScratchFolder parent;
+    const std::wstring install = parent / expected->folder;
+    const std::wstring game = PlaceRecorder(parent, std::wstring(expected->folder) + L"\\Game.exe");
+    TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestGameKey, "Path", Ansi(install));
+    TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestGameKey, "AppFile", "Game.exe");
+    LauncherProcess launcher(disc.Path());
+    Click(launcher.Child(kPlayId));
+    RecordedRun run;
+    ASSERT_TRUE(LastRun(game, run));
+    EXPECT_EQ(run.folder, install);
+    EXPECT_TRUE(launcher.HasExited(5000));
 }
 
 TEST_F(EndToEnd, LocaleManualMissingOnlyAsksForTheDisc)

@@ -62,6 +62,16 @@ ScratchFolder::~ScratchFolder()
     RemoveTree(m_path);
 }
 
+std::wstring ScratchFolder::PathOfLength(size_t length) const
+{
+    constexpr size_t kStep = 100;
+    const std::wstring base = m_path + L"\\";
+    std::wstring path = base + std::wstring(length - base.size(), L'a');
+    for (size_t slash = base.size() + kStep; slash + 1 < path.size(); slash += kStep)
+        path[slash] = L'\\';
+    return path;
+}
+
 void ScratchFolder::WriteFile(const std::wstring& relative, const std::string& content) const
 {
     const std::wstring path = *this / relative;

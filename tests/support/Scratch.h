@@ -13,6 +13,8 @@ public:
     const std::wstring& Path() const { return m_path; }
     // Full path of a name relative to the folder.
     std::wstring operator/(const std::wstring& relative) const { return m_path + L"\\" + relative; }
+    // A path inside the folder of exactly `length` characters, in 100-character steps.
+    std::wstring PathOfLength(size_t length) const;
 
     // Creates the file (and its folders) with the given bytes.
     void WriteFile(const std::wstring& relative, const std::string& content = "x") const;

@@ -290,6 +290,39 @@ TEST_F(Commands, LocaleDocumentsUnderFoldersNamedInTheSystemCodePage)
     EXPECT_TRUE(recording.MessageBoxes().empty()) << "no message: the manual is there";
 }
 
+// The registry holds at most 255 characters, and with the manual's name the path passes 260.
+// Wine reaches such paths; Windows, for programs not made for long paths, would report the
+// manual missing and ask for the disc.
+TEST_F(Commands, FoldersNearAndPastTheLengthLimit)
+{
+    TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestReaderKey, "", "C:\\Reader\\AcroRd32.exe");
+    Start();
+    for (size_t length : {200u, 255u}) {
+        ScratchFolder parent;
+        const std::wstring folder = parent.PathOfLength(length);
+        const std::wstring document = folder + L"\\" + kManual;
+        parent.WriteFile(document.substr(parent.Path().size() + 1));
+        TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestGameKey, "Path",
+                                testenv::Narrow(folder, CP_ACP));
+        TestRegistry::SetString(HKEY_LOCAL_MACHINE, kTestGameKey, "AppFile", "Game.exe");
+        recording.ShellAnswers(document, kNoAssociation);
+        const size_t before = recording.Calls().size();
+        Command(IDC_MANUAL_BTN);
+        ASSERT_EQ(recording.Calls().size(), before + 2) << length;
+        ExpectShell(recording.Calls()[before], document, L"");
+        ExpectShell(recording.Calls()[before + 1], L"C:\\Reader\\AcroRd32.exe", L" " + document);
+
+        Command(IDC_PLAY_BTN);
+        ASSERT_EQ(recording.Calls().size(), before + 3) << length;
+        ExpectShell(recording.Calls()[before + 2], L"Game.exe", L"");
+        wchar_t current[MAX_PATH + 1];
+        GetCurrentDirectoryW(MAX_PATH + 1, current);
+        EXPECT_EQ(std::wstring(current), folder) << "Play enters the folder";
+        SetCurrentDirectoryW(disc.Path().c_str());
+        CloseRequested();
+    }
+}
+
 struct InstallerCase
 {
     const char* name;
