@@ -1,10 +1,12 @@
 #include "Text.h"
 
+#include <cstring>
+
 std::wstring Widen(const std::string& text, UINT codePage)
 {
-    if (text.empty())
+    const int byteCount = static_cast<int>(std::strlen(text.c_str()));
+    if (byteCount == 0)
         return std::wstring();
-    const int byteCount = static_cast<int>(text.size());
     const int length = MultiByteToWideChar(codePage, 0, text.data(), byteCount, nullptr, 0);
     if (length <= 0)
         return std::wstring();

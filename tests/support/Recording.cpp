@@ -6,7 +6,6 @@
 
 namespace {
 Recording* g_recording = nullptr;
-constexpr UINT_PTR kStarted = 33;
 } // namespace
 
 Recording::Recording()
@@ -35,7 +34,8 @@ HINSTANCE WINAPI Recording::FakeShellExecute(HWND owner, LPCWSTR verb, LPCWSTR f
     RecordedCall call{RecordedCall::ShellOpen, file, parameters != nullptr ? parameters : L""};
     g_recording->m_calls.push_back(call);
     const auto answer = g_recording->m_results.find(file);
-    const UINT_PTR result = answer != g_recording->m_results.end() ? answer->second : kStarted;
+    const UINT_PTR result =
+        answer != g_recording->m_results.end() ? answer->second : g_recording->m_defaultResult;
     return reinterpret_cast<HINSTANCE>(result);
 }
 

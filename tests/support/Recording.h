@@ -31,8 +31,9 @@ public:
     Recording(const Recording&) = delete;
     Recording& operator=(const Recording&) = delete;
 
-    // The shell result for a file; anything not named starts (33).
+    // The shell result for a file; anything not named gets the default, 33 ("started").
     void ShellAnswers(const std::wstring& file, UINT_PTR result) { m_results[file] = result; }
+    void ShellAnswersByDefault(UINT_PTR result) { m_defaultResult = result; }
 
     const std::vector<RecordedCall>& Calls() const { return m_calls; }
     std::vector<RecordedCall> MessageBoxes() const { return CallsOf(RecordedCall::MessageBox); }
@@ -46,4 +47,5 @@ private:
     platform::MessageBoxFn m_realMessageBox;
     std::vector<RecordedCall> m_calls;
     std::map<std::wstring, UINT_PTR> m_results;
+    UINT_PTR m_defaultResult = 33;
 };

@@ -33,6 +33,7 @@ std::vector<HostileValue> HostileValues()
         }
     }
     values.push_back({"inner zeros", REG_SZ, std::string("C:\\\0\0Games\0", 11)});
+    values.push_back({"leading zero", REG_SZ, std::string("\0Game.exe\0", 10)});
     values.push_back({"multi string", REG_MULTI_SZ, std::string("C:\\A\0C:\\B\0\0", 12)});
     values.push_back({"dword", REG_DWORD, std::string("\x01\0\0\0", 4)});
     values.push_back({"trailing backslash", REG_SZ, std::string("C:\\Games\\\0", 10)});
