@@ -2,6 +2,7 @@
 // setup, the game, the PDF programs, Notepad and the browser, and the message boxes are read
 // and answered as a player would.
 #include "../support/LocaleExpectations.h"
+#include "../support/NotepadStandIn.h"
 #include "GuiFixture.h"
 
 namespace {
@@ -142,34 +143,6 @@ TEST_F(EndToEnd, TheLogoWithNothingToRunSaysSoThenRunsAFailedInstallQuietly)
     EXPECT_NE(run.commandLine.find(L"/NORESTART"), std::wstring::npos);
     EXPECT_TRUE(launcher.HasExited(5000));
 }
-
-// Notepad stands in the system folder; for this case the (disposable) prefix's copy is replaced
-// by a recorder, and Wine is told to run that file rather than its builtin Notepad.
-class NotepadStandIn
-{
-public:
-    NotepadStandIn()
-    {
-        wchar_t system[MAX_PATH];
-        GetSystemDirectoryW(system, MAX_PATH);
-        m_notepad = std::wstring(system) + L"\\notepad.exe";
-        MoveFileExW(m_notepad.c_str(), (m_notepad + L".real").c_str(), MOVEFILE_REPLACE_EXISTING);
-        CopyFileW((testenv::Programs() + L"\\recorder.exe").c_str(), m_notepad.c_str(), FALSE);
-        RegSetKeyValueW(HKEY_CURRENT_USER, kOverrides, L"notepad.exe", REG_SZ, L"native",
-                        sizeof(L"native"));
-    }
-    ~NotepadStandIn()
-    {
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kOverrides, L"notepad.exe");
-        DeleteFileW((m_notepad + L".log").c_str());
-        MoveFileExW((m_notepad + L".real").c_str(), m_notepad.c_str(), MOVEFILE_REPLACE_EXISTING);
-    }
-    const std::wstring& Path() const { return m_notepad; }
-
-private:
-    static constexpr wchar_t kOverrides[] = L"Software\\Wine\\DllOverrides";
-    std::wstring m_notepad;
-};
 
 TEST_F(EndToEnd, ReadmeFallsBackToNotepadAndNeedsTheGuide)
 {

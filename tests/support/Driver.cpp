@@ -96,6 +96,13 @@ bool LauncherProcess::HasExited(DWORD waitMilliseconds)
     return WaitForSingleObject(m_process.hProcess, waitMilliseconds) == WAIT_OBJECT_0;
 }
 
+DWORD LauncherProcess::ExitCode() const
+{
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(m_process.hProcess, &code);
+    return code;
+}
+
 SIZE_T LauncherProcess::WorkingSet() const
 {
     PROCESS_MEMORY_COUNTERS counters = {};

@@ -23,6 +23,8 @@ public:
     // The child with the control id; the second one carrying it when `second` is set.
     HWND Child(int id, bool second = false) const;
     bool HasExited(DWORD waitMilliseconds);
+    // The exit code once it has exited, STILL_ACTIVE before.
+    DWORD ExitCode() const;
     // The working set as the platform reports it: it grows with every GDI or USER object and
     // allocation the process keeps.
     SIZE_T WorkingSet() const;
