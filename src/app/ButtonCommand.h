@@ -1,10 +1,10 @@
 #pragma once
-#include <string>
+#include "../framework/Text.h"
 
 // What a button hands to the shell: a program, document or address, and its parameters. Kept in
 // UTF-16 because a document's path joins texts of two code pages (see Text.h).
 struct ButtonCommand
 {
-    std::wstring file;
-    std::wstring parameters;
+    WideString file;
+    WideString parameters;
 };

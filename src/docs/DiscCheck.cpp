@@ -13,7 +13,7 @@ bool IsOrdinaryFile(const WIN32_FIND_DATAW& found)
 
 } // namespace
 
-int CheckFileOnDisc(const std::wstring& pattern, std::vector<std::wstring>* foundNames, bool quiet)
+int CheckFileOnDisc(const WideString& pattern, std::vector<WideString>* foundNames, bool quiet)
 {
     if (foundNames != nullptr)
         foundNames->clear();
@@ -34,7 +34,7 @@ int CheckFileOnDisc(const std::wstring& pattern, std::vector<std::wstring>* foun
     return 1;
 }
 
-int ListFiles(const std::wstring& pattern, std::vector<std::wstring>& foundNames)
+int ListFiles(const WideString& pattern, std::vector<WideString>& foundNames)
 {
     foundNames.clear();
     WIN32_FIND_DATAW found;

@@ -4,9 +4,9 @@
 #include "../install/GameRegistry.h"
 #include "../install/RegistryReader.h"
 
-std::wstring LocateDocument(const std::string& relativePath)
+WideString LocateDocument(const std::string& relativePath)
 {
-    const std::wstring name = Widen(relativePath, kGameNamesCodePage);
+    const WideString name = Widen(relativePath, kGameNamesCodePage);
     std::string installPath;
     if (!ReadRegistryString(HKEY_LOCAL_MACHINE, kGameKey, kPathValue, installPath))
         return name;

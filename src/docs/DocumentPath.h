@@ -1,8 +1,10 @@
 #pragma once
+#include "../framework/Text.h"
+
 #include <string>
 
 // A document of the game: under the registered installation folder (read afresh, so that an
 // installation made while the launcher is open counts), else relative to the current folder.
 // The folder keeps the meaning of the system's code page, the document's name that of the
 // game's (Text.h), so the two are joined in UTF-16.
-std::wstring LocateDocument(const std::string& relativePath);
+WideString LocateDocument(const std::string& relativePath);

@@ -16,9 +16,9 @@ constexpr char kAcrobatKey[] =
 constexpr char kDefaultValue[] = "";
 
 // The document as one argument of the Adobe program's command line.
-std::wstring ReaderParameters(const std::wstring& document)
+WideString ReaderParameters(const WideString& document)
 {
-    if (document.find(L' ') == std::wstring::npos)
+    if (document.find(L' ') == WideString::npos)
         return L" " + document;
     return L" \"" + document + L"\"";
 }
@@ -27,8 +27,8 @@ std::wstring ReaderParameters(const std::wstring& document)
 
 void CMainFrame::OnManual()
 {
-    const std::wstring document = LocateDocument(m_manualFile);
-    m_commands[SLOT_MANUAL] = {document, std::wstring()};
+    const WideString document = LocateDocument(m_manualFile);
+    m_commands[SLOT_MANUAL] = {document, WideString()};
     if (RunButtonCommand(SLOT_MANUAL, true) == 0)
         return;
     if (CheckFileOnDisc(document, nullptr, false) != 0)

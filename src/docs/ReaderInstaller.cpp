@@ -18,14 +18,14 @@ constexpr wchar_t kAnyCountryEnding[] = L"_*.exe";
 
 void CMainFrame::LaunchReaderInstaller()
 {
-    std::vector<std::wstring> names;
+    std::vector<WideString> names;
     // A disc made for one market carries a single installer: it wins whatever its name.
-    bool found = ListFiles(std::wstring(kInstallerFolder) + kAllFiles, names) == 1;
+    bool found = ListFiles(WideString(kInstallerFolder) + kAllFiles, names) == 1;
 
     // Otherwise an exact language and country match of either version beats any-country ones.
-    const std::wstring language = Widen(m_language);
-    const std::wstring country = Widen(m_country);
-    std::vector<std::wstring> patterns;
+    const WideString language = Widen(m_language);
+    const WideString country = Widen(m_country);
+    std::vector<WideString> patterns;
     for (const wchar_t* prefix : kInstallerPrefixes)
         patterns.push_back(kInstallerFolder + (prefix + language) + kCountrySeparator + country +
                            kExactEnding);
@@ -38,6 +38,6 @@ void CMainFrame::LaunchReaderInstaller()
         ShowInsertDiscMessage();
         return;
     }
-    m_commands[SLOT_MANUAL] = {kInstallerFolder + names.front(), std::wstring()};
+    m_commands[SLOT_MANUAL] = {kInstallerFolder + names.front(), WideString()};
     RunButtonCommand(SLOT_MANUAL, true);
 }

@@ -23,10 +23,10 @@ constexpr LanguageEntry kGuides[] = {
 
 void CMainFrame::OnReadme()
 {
-    const std::wstring guide = LocateDocument(LookupByLanguage(kGuides, m_language, kGuideEnglish));
+    const WideString guide = LocateDocument(LookupByLanguage(kGuides, m_language, kGuideEnglish));
     if (CheckFileOnDisc(guide, nullptr, false) != 0)
         return;
-    m_commands[SLOT_README] = {guide, std::wstring()};
+    m_commands[SLOT_README] = {guide, WideString()};
     if (RunButtonCommand(SLOT_README, true) != 0) {
         m_commands[SLOT_README] = {kTextViewer, guide};
         RunButtonCommand(SLOT_README, true);
@@ -35,6 +35,6 @@ void CMainFrame::OnReadme()
 
 void CMainFrame::OnWeb()
 {
-    m_commands[SLOT_WEB] = {kWebAddress, std::wstring()};
+    m_commands[SLOT_WEB] = {kWebAddress, WideString()};
     RunButtonCommand(SLOT_WEB, true);
 }

@@ -2,15 +2,15 @@
 
 #include <cstring>
 
-std::wstring Widen(const std::string& text, UINT codePage)
+WideString Widen(const std::string& text, UINT codePage)
 {
     const int byteCount = static_cast<int>(std::strlen(text.c_str()));
     if (byteCount == 0)
-        return std::wstring();
+        return WideString();
     const int length = MultiByteToWideChar(codePage, 0, text.data(), byteCount, nullptr, 0);
     if (length <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
+        return WideString();
+    WideString wide(static_cast<size_t>(length), L'\0');
     MultiByteToWideChar(codePage, 0, text.data(), byteCount, &wide[0], length);
     return wide;
 }

@@ -27,7 +27,7 @@ void CMainFrame::OnPlay()
     if (ReadUserThenMachine(kPathValue, installPath) && SetWorkingDirectory(installPath) != 0)
         return;
     if (ReadUserThenMachine(kAppFileValue, m_appFile))
-        m_commands[SLOT_LAUNCH] = {Widen(m_appFile), std::wstring()};
+        m_commands[SLOT_LAUNCH] = {Widen(m_appFile), WideString()};
     if (RunButtonCommand(SLOT_LAUNCH, true) == 0)
         RequestClose();
 }

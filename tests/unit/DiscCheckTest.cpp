@@ -9,7 +9,11 @@ namespace {
 class DiscCheck : public testing::Test
 {
 protected:
-    std::wstring Pattern(const std::wstring& relative) const { return disc / relative; }
+    // The full path, empty for an empty name.
+    WideString Pattern(const std::wstring& relative) const
+    {
+        return relative.empty() ? WideString() : WideString((disc / relative).c_str());
+    }
 
     ScratchFolder disc;
     Recording recording;
@@ -18,9 +22,9 @@ protected:
 TEST_F(DiscCheck, AnOrdinaryFileIsPresentAndNamed)
 {
     disc.WriteFile(L"support\\guide.rtf");
-    std::vector<std::wstring> names = {L"stale"};
+    std::vector<WideString> names = {L"stale"};
     EXPECT_EQ(CheckFileOnDisc(Pattern(L"support\\guide.rtf"), &names, false), 0);
-    EXPECT_EQ(names, std::vector<std::wstring>{L"guide.rtf"});
+    EXPECT_EQ(names, std::vector<WideString>{L"guide.rtf"});
     EXPECT_TRUE(recording.Calls().empty());
 }
 
@@ -29,12 +33,11 @@ TEST_F(DiscCheck, FoldersHiddenFilesAndNothingCountAsMissing)
     disc.MakeFolder(L"support\\folder.rtf");
     disc.WriteFile(L"support\\hidden.rtf");
     disc.Hide(L"support\\hidden.rtf");
-    for (const std::wstring& pattern :
-         {Pattern(L"support\\folder.rtf"), Pattern(L"support\\hidden.rtf"),
-          Pattern(L"support\\absent.rtf"), Pattern(L"absent\\x.rtf"), std::wstring()}) {
-        std::vector<std::wstring> names = {L"stale"};
-        EXPECT_EQ(CheckFileOnDisc(pattern, &names, true), 1) << pattern;
-        EXPECT_TRUE(names.empty()) << pattern;
+    for (const std::wstring& name : {L"support\\folder.rtf", L"support\\hidden.rtf",
+                                     L"support\\absent.rtf", L"absent\\x.rtf", L""}) {
+        std::vector<WideString> names = {L"stale"};
+        EXPECT_EQ(CheckFileOnDisc(Pattern(name), &names, true), 1) << name;
+        EXPECT_TRUE(names.empty()) << name;
     }
     EXPECT_TRUE(recording.Calls().empty()) << "quiet checks show nothing";
 }
@@ -50,15 +53,15 @@ TEST_F(DiscCheck, OnlyTheFirstWildcardMatchCounts)
 {
     disc.WriteFile(L"a1.exe");
     disc.WriteFile(L"a2.exe");
-    std::vector<std::wstring> names;
+    std::vector<WideString> names;
     EXPECT_EQ(CheckFileOnDisc(Pattern(L"a*.exe"), &names, true), 0);
     ASSERT_EQ(names.size(), 1u);
-    EXPECT_TRUE(names[0] == L"a1.exe" || names[0] == L"a2.exe") << names[0];
+    EXPECT_TRUE(names[0] == L"a1.exe" || names[0] == L"a2.exe") << names[0].c_str();
 }
 
 TEST_F(DiscCheck, ListingCountsFilesHiddenOnesTooButNoFolders)
 {
-    std::vector<std::wstring> names = {L"stale"};
+    std::vector<WideString> names = {L"stale"};
     EXPECT_EQ(ListFiles(Pattern(L"adobe\\*"), names), -1);
     EXPECT_TRUE(names.empty());
 
@@ -70,7 +73,7 @@ TEST_F(DiscCheck, ListingCountsFilesHiddenOnesTooButNoFolders)
     disc.Hide(L"adobe\\two.exe");
     EXPECT_EQ(ListFiles(Pattern(L"adobe\\*"), names), 2);
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::wstring>{L"one.exe", L"two.exe"}));
+    EXPECT_EQ(names, (std::vector<WideString>{L"one.exe", L"two.exe"}));
     EXPECT_EQ(ListFiles(Pattern(L"adobe\\none*"), names), -1);
 }
 
