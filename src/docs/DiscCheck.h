@@ -1,7 +1,6 @@
 #pragma once
 #include "../framework/Text.h"
 
-#include <string>
 #include <vector>
 
 // 0 when the pattern's first match is an ordinary file (its name then put into foundNames),
