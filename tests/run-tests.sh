@@ -28,11 +28,6 @@ REGEDIT4
 REG
 "$WINE" regedit /S "$("$WINE" winepath -w "$prefix/no-associations.reg")" >/dev/null 2>&1
 wine_env_display force
-# One server for the whole run, so that each test does not start its own.
-wineserver -w
-wineserver -p
-# Wine's services start with the first program and outlive it: started here, they do not
-# inherit (and hold open) the output pipes of the runner that follows.
-"$WINE" cmd /c exit >/dev/null 2>&1
+wine_env_server
 # One at a time: the tests share the prefix's registry, screen and pointer.
 ctest --test-dir build/win64 --output-on-failure "$@"

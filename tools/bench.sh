@@ -11,11 +11,7 @@ disc="$PWD/build/bench-disc"
 tools/make_disc.sh "$disc" build/win64
 wine_env_prefix "$PWD/build/bench-prefix" 1024x768
 wine_env_display force
-wineserver -w
-wineserver -p
-# Wine's services start with the first program and outlive it: started here, they do not
-# inherit (and hold open) the output pipes of the runner that follows.
-"$WINE" cmd /c exit >/dev/null 2>&1
+wine_env_server
 xdotool mousemove 0 0
 windows() { local p="Z:$1"; echo "${p//\//\\}"; }
 

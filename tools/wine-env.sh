@@ -61,6 +61,15 @@ wine_env_display() {
     return 1
 }
 
+# One persistent server for the whole run, so that each program does not start its own, with
+# Wine's services already up: started by the first program, they would outlive it and inherit
+# (and hold open) the output pipes of whatever runs it, such as CTest.
+wine_env_server() {
+    wineserver -w
+    wineserver -p
+    "$WINE" cmd /c exit >/dev/null 2>&1
+}
+
 # Never fails: it runs from EXIT traps, where a failure would become the script's exit status.
 wine_env_cleanup() {
     if [ -n "${WINEPREFIX:-}" ]; then

@@ -47,9 +47,8 @@ void RestrictDllSearchToSystemFolder()
 {
     // Windows 8 and later, and Windows 7 with KB2533623, have the call; elsewhere at least the
     // current folder leaves the search.
-    const auto setDefault =
-        reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void (*)()>(
-            GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    const auto setDefault = FunctionOf<SetDefaultDllDirectoriesFn>(
+        GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (setDefault == nullptr || !setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32))
         SetDllDirectoryW(L"");
 }

@@ -56,25 +56,22 @@ int RandomSetup::Pick(int choices, const char* what)
 
 std::string RandomSetup::RandomBytes()
 {
-    std::string bytes(m_random() % kMaxRandomBytes, '\0');
-    for (char& c : bytes)
-        c = static_cast<char>(m_random() & 0xFF);
-    return bytes;
+    return ::RandomBytes(m_random, m_random() % kMaxRandomBytes);
 }
 
 void RandomSetup::ArrangeRegistry(const ScratchFolder& install)
 {
     const std::string installPath = testenv::Narrow(install.Path(), CP_ACP);
     const std::string reader = testenv::Narrow(install / L"Reader\\AcroRd32.exe", CP_ACP);
-    struct Place
+    struct GameKey
     {
         HKEY hive;
         const char* key;
     };
-    const Place places[] = {{HKEY_LOCAL_MACHINE, kTestGameKey},
-                            {HKEY_LOCAL_MACHINE, kTestGameKeyWow64},
-                            {HKEY_CURRENT_USER, kTestGameKey}};
-    for (const Place& place : places) {
+    const GameKey places[] = {{HKEY_LOCAL_MACHINE, kTestGameKey},
+                              {HKEY_LOCAL_MACHINE, kTestGameKeyWow64},
+                              {HKEY_CURRENT_USER, kTestGameKey}};
+    for (const GameKey& place : places) {
         switch (Pick(5, "path")) {
         case 1:
             TestRegistry::SetString(place.hive, place.key, "Path", installPath);
@@ -143,6 +140,14 @@ void RandomSetup::Place(const ScratchFolder& folder, const std::wstring& relativ
         folder.WriteFile(relative);
     if (how == kHidden)
         folder.Hide(relative);
+}
+
+std::string RandomBytes(std::mt19937& random, size_t size)
+{
+    std::string bytes(size, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(random() & 0xFF);
+    return bytes;
 }
 
 bool IsLauncherMessage(const std::wstring& caption, const std::wstring& text)

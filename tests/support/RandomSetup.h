@@ -31,5 +31,8 @@ private:
     std::string m_description;
 };
 
+// `size` bytes from the generator, each its next number's low byte.
+std::string RandomBytes(std::mt19937& random, size_t size);
+
 // Whether a message box is one the launcher may show in an English (United States) run.
 bool IsLauncherMessage(const std::wstring& caption, const std::wstring& text);

@@ -2,6 +2,7 @@
 // nothing crashes or hangs, and each case gives what the reading rules say (a value over 256
 // bytes counts as missing; anything else is taken as its bytes, one trailing zero removed).
 #include "../support/FrameFixture.h"
+#include "../support/RandomSetup.h"
 
 #include "../../src/app/ButtonColumn.h"
 
@@ -19,16 +20,10 @@ struct HostileValue
 std::vector<HostileValue> HostileValues()
 {
     std::mt19937 random(20261207); // seeded: every run tries the same bytes
-    auto noise = [&](size_t size) {
-        std::string bytes(size, '\0');
-        for (char& c : bytes)
-            c = static_cast<char>(random() & 0xFF);
-        return bytes;
-    };
     std::vector<HostileValue> values;
     for (size_t size : {0u, 1u, 255u, 256u, 257u, 4096u}) {
         for (DWORD type : {REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ, REG_BINARY, REG_DWORD}) {
-            values.push_back({"random", type, noise(size)});
+            values.push_back({"random", type, RandomBytes(random, size)});
             values.push_back({"letters", type, std::string(size, 'Q')});
         }
     }
