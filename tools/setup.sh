@@ -2,13 +2,14 @@
 # Installs what building, running and testing the launcher need on a Debian 12 machine.
 # Idempotent and silent when everything is already there, so every make target can call it.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 packages=(
     wine wine32:i386 wine64 fonts-wine
     g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
     cmake make googletest
     xvfb xdotool imagemagick openbox
-    python3 python3-pil fonts-dejavu-core poppler-utils xorriso locales cppcheck
+    python3 python3-pil fonts-dejavu-core poppler-utils xorriso locales cppcheck gcc
 )
 
 # Locales the tests start the launcher in; Wine silently falls back to en-US for any locale the
@@ -48,5 +49,43 @@ generate_locales() {
     done
 }
 
+# User-mode QEMU 10 runs Wine's i386 loader where the kernel cannot; the release's own QEMU
+# (7.2) crashes Wine, so it comes from the backports suite of the archive already configured.
+emulator_needed() {
+    [ "$(cat build/wine/mode 2>/dev/null)" != native ] && ! /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+emulator_recent() {
+    qemu-i386 --version 2>/dev/null | grep -qE 'version [1-9][0-9]+\.'
+}
+
+enable_backports() {
+    local codename sources=/etc/apt/sources.list.d/debian.sources
+    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    if [ -f "$sources" ]; then
+        grep -q "${codename}-backports" "$sources" ||
+            as_root sed -i "s/^Suites: ${codename}\( \|$\)/Suites: ${codename} ${codename}-backports\1/" \
+                "$sources"
+    else
+        grep -rqs "${codename}-backports" /etc/apt/sources.list /etc/apt/sources.list.d ||
+            sed -n "s/^\(deb [^ ]*\) ${codename} \(.*\)/\1 ${codename}-backports \2/p" \
+                /etc/apt/sources.list | head -n 1 | as_root tee /etc/apt/sources.list.d/backports.list >/dev/null
+    fi
+    as_root apt-get update -qq
+}
+
+install_emulator() {
+    emulator_needed || return 0
+    emulator_recent && return 0
+    echo "setup: installing qemu-user from backports"
+    enable_backports
+    local codename
+    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        -t "${codename}-backports" qemu-user >/dev/null
+}
+
 install_packages
 generate_locales
+install_emulator
+tools/i386/setup.sh
