@@ -1,11 +1,12 @@
 # Sourced by the run and test scripts: a private Wine prefix and, when needed, a private X
 # display. Everything it starts is ended by wine_env_cleanup.
 #
-# Wine runs here as its 64-bit loader with a 64-bit prefix: these machines boot with the
-# kernel's 32-bit emulation off, so no 32-bit x86 code can run, Wine's WoW64 included. The
-# programs run under it are the x86-64 build of the launcher (docs/architecture.md).
+# Wine runs as its 64-bit loader from build/wine (tools/i386/setup.sh) with a 64-bit prefix
+# whose syswow64 is populated: x86-64 programs run natively, and the shipped i386 launcher runs
+# through Wine's WoW64, under user-mode QEMU where the kernel cannot execute i386 code
+# (docs/architecture.md).
 
-WINE=/usr/lib/wine/wine64
+WINE="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/wine/lib/wine/wine64"
 export WINEARCH=win64
 export WINEDEBUG=-all
 # No Mono or Gecko prompts, no menu entries on the host.
@@ -24,6 +25,10 @@ wine_env_prefix() {
         "$WINE" wineboot -i >/dev/null 2>&1
         wineserver -w
     fi
+    # Debian's Wine reads TrueType fonts only from the prefix and from fontconfig's folders,
+    # while fonts-wine puts Wine's own in /usr/share/wine/fonts: without Marlett there, every
+    # caption draws its minimize, maximize and close boxes as the letters "0 1 r".
+    ln -sf /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
     local reg="$prefix/launcher-settings.reg"
     cat >"$reg" <<REG
 REGEDIT4
@@ -68,6 +73,34 @@ wine_env_server() {
     wineserver -w
     wineserver -p
     "$WINE" cmd /c exit >/dev/null 2>&1
+}
+
+# Starts PROGRAM from FOLDER and prints its process id once a window titled TITLE is up. An
+# emulated start can hang (Wine's X11 driver failing to load was seen once in a few cold starts),
+# so each start has a time limit, and a start that shows no window is retried once, saying so.
+WINE_START_SECONDS=${WINE_START_SECONDS:-30}
+wine_env_start_window() {
+    local title="$1" folder="$2" program="$3" attempt pid
+    for attempt in 1 2; do
+        (cd "$folder" && exec "$WINE" "$program") >/dev/null 2>&1 &
+        pid=$!
+        if wine_env_wait_window "$title" "$WINE_START_SECONDS"; then
+            echo "$pid"
+            return 0
+        fi
+        kill "$pid" 2>/dev/null || true
+        echo "wine-env: ${program##*/} showed no window within ${WINE_START_SECONDS} s (attempt $attempt of 2)" >&2
+    done
+    return 1
+}
+
+wine_env_wait_window() {
+    local title="$1" seconds="$2" tick
+    for tick in $(seq $((seconds * 5))); do
+        xdotool search --name "$title" >/dev/null 2>&1 && return 0
+        sleep 0.2
+    done
+    return 1
 }
 
 # Never fails: it runs from EXIT traps, where a failure would become the script's exit status.
