@@ -1,5 +1,7 @@
 #include "SystemLibrary.h"
 
+#include <winver.h>
+
 namespace {
 
 HMODULE LoadFromSystemFolder(const wchar_t* name)
@@ -35,11 +37,14 @@ template <typename Function> Function FunctionOf(HMODULE module, const char* nam
                              : nullptr;
 }
 
-using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-using TrackMouseEventFn = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
-using GetFileVersionInfoSizeFn = DWORD(WINAPI*)(LPCSTR, LPDWORD);
-using GetFileVersionInfoFn = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
-using VerQueryValueFn = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
+// The types are the platform's own declarations: on i386 these functions are stdcall, and a
+// type written by hand without that would go unnoticed by the compiler behind the cast, and by
+// every caller that restores its stack from a frame pointer.
+using SetDefaultDllDirectoriesFn = decltype(&::SetDefaultDllDirectories);
+using TrackMouseEventFn = decltype(&::_TrackMouseEvent);
+using GetFileVersionInfoSizeFn = decltype(&::GetFileVersionInfoSizeA);
+using GetFileVersionInfoFn = decltype(&::GetFileVersionInfoA);
+using VerQueryValueFn = decltype(&::VerQueryValueA);
 
 } // namespace
 
