@@ -34,9 +34,42 @@ inline std::wstring Upper(std::wstring text)
     return text;
 }
 
+// What a recorder stand-in was started with.
+struct RecordedRun
+{
+    std::wstring commandLine;
+    std::wstring folder;
+};
+
 class GuiFixture : public testing::Test
 {
 protected:
+    // A recorder placed at `relative` in `folder`; returns its full path.
+    static std::wstring PlaceRecorder(const ScratchFolder& folder, const std::wstring& relative)
+    {
+        folder.CopyIn(testenv::Programs() + L"\\recorder.exe", relative);
+        return folder / relative;
+    }
+
+    // The recorder's last run, waiting for it to appear.
+    static bool LastRun(const std::wstring& program, RecordedRun& run, DWORD wait = 5000)
+    {
+        const std::wstring log = program + L".log";
+        if (!WaitUntil([&] { return FileExists(log); }, wait))
+            return false;
+        Settle(200);
+        const std::string bytes = ReadWholeFile(log);
+        std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
+        std::vector<std::wstring> lines;
+        for (size_t start = 0, end; (end = text.find(L'\n', start)) != std::wstring::npos;
+             start = end + 1)
+            lines.push_back(text.substr(start, end - start));
+        if (lines.size() < 2)
+            return false;
+        run = {lines[lines.size() - 2], lines.back()};
+        return true;
+    }
+
     // How many pixels of the button's region differ from its picture in the given state.
     int ButtonDiffers(LauncherProcess& launcher, int slot, const wchar_t* state,
                       const wchar_t* base = nullptr)

@@ -4,9 +4,12 @@
 
 #include <psapi.h>
 
+#include <cstdio>
+
 namespace {
 
 constexpr DWORD kStartTimeout = 15000;
+constexpr int kStartAttempts = 2;
 // Wine's message box: the text and icon controls.
 constexpr int kMessageTextId = 0xFFFF;
 constexpr int kMessageIconId = 0x0440;
@@ -48,6 +51,21 @@ LauncherProcess::LauncherProcess(const std::wstring& folder)
 
 LauncherProcess::LauncherProcess(const std::wstring& folder, const std::wstring& program)
 {
+    // An emulated start can hang before its window appears: one more try, said on the log.
+    for (int attempt = 1; attempt <= kStartAttempts; ++attempt) {
+        if (Start(folder, program))
+            break;
+        fprintf(stderr, "start %d of %d of %ls showed no window within %lu ms\n", attempt,
+                kStartAttempts, program.c_str(), kStartTimeout);
+        End();
+    }
+    // Let the first paint finish and give the window the keyboard.
+    Settle(500);
+    SetForegroundWindow(m_frame);
+}
+
+bool LauncherProcess::Start(const std::wstring& folder, const std::wstring& program)
+{
     // Park the pointer where no button is: Wine hovers whatever opens under it.
     MovePointer({2, 2});
     std::wstring commandLine = L"\"" + program + L"\"";
@@ -55,18 +73,15 @@ LauncherProcess::LauncherProcess(const std::wstring& folder, const std::wstring&
     startup.cb = sizeof(startup);
     if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &m_process))
-        return;
-    WaitUntil(
+        return false;
+    return WaitUntil(
         [this] {
             return (m_frame = FindProcessWindow(m_process.dwProcessId, L"CFrameWnd")) != nullptr;
         },
         kStartTimeout);
-    // Let the first paint finish and give the window the keyboard.
-    Settle(500);
-    SetForegroundWindow(m_frame);
 }
 
-LauncherProcess::~LauncherProcess()
+void LauncherProcess::End()
 {
     if (m_process.hProcess == nullptr)
         return;
@@ -76,6 +91,12 @@ LauncherProcess::~LauncherProcess()
     }
     CloseHandle(m_process.hThread);
     CloseHandle(m_process.hProcess);
+    m_process = {};
+}
+
+LauncherProcess::~LauncherProcess()
+{
+    End();
 }
 
 HWND LauncherProcess::Child(int id, bool second) const

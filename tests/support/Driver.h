@@ -32,6 +32,10 @@ public:
     HWND WaitForMessageBox(DWORD milliseconds) const;
 
 private:
+    // Starts the program and waits for its frame; false when none appeared in time.
+    bool Start(const std::wstring& folder, const std::wstring& program);
+    void End();
+
     PROCESS_INFORMATION m_process = {};
     HWND m_frame = nullptr;
 };

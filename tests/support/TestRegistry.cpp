@@ -1,9 +1,32 @@
 #include "TestRegistry.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr const char* kTouchedKeys[] = {kTestGameKey, kTestGameKeyWow64, kTestReaderKey,
                                         kTestAcrobatKey};
+
+// "Software\Wow6432Node\..." names where the 64-bit registry keeps a 32-bit program's key: it
+// is reached through the 64-bit view from either kind of test program, as on Windows. (Wine
+// would otherwise create it from a 32-bit program as a further, nested Wow6432Node key.)
+REGSAM ViewOf(const char* key)
+{
+    const char prefix[] = "Software\\Wow6432Node\\";
+    return strncmp(key, prefix, sizeof(prefix) - 1) == 0 ? KEY_WOW64_64KEY : 0;
+}
+
+void DeleteTree(HKEY hive, const char* key)
+{
+    const std::string path = key;
+    const size_t split = path.rfind('\\');
+    HKEY parent = nullptr;
+    if (RegOpenKeyExA(hive, path.substr(0, split).c_str(), 0, KEY_ALL_ACCESS | ViewOf(key),
+                      &parent) != ERROR_SUCCESS)
+        return;
+    RegDeleteTreeA(parent, path.substr(split + 1).c_str());
+    RegCloseKey(parent);
+}
 
 } // namespace
 
@@ -11,7 +34,7 @@ void TestRegistry::SetRaw(HKEY hive, const char* key, const char* name, DWORD ty
                           const std::string& bytes)
 {
     HKEY opened = nullptr;
-    RegCreateKeyExA(hive, key, 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr);
+    RegCreateKeyExA(hive, key, 0, nullptr, 0, KEY_WRITE | ViewOf(key), nullptr, &opened, nullptr);
     RegSetValueExA(opened, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
                    static_cast<DWORD>(bytes.size()));
     RegCloseKey(opened);
@@ -26,7 +49,7 @@ void TestRegistry::Clear()
 {
     for (HKEY hive : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
         for (const char* key : kTouchedKeys)
-            RegDeleteTreeA(hive, key);
+            DeleteTree(hive, key);
     }
 }
 

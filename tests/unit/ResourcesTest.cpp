@@ -20,16 +20,18 @@ protected:
     }
     static void TearDownTestSuite() { FreeLibrary(module); }
 
+    // A callback of the platform's: stdcall on i386, so not a lambda.
+    static BOOL CALLBACK CollectLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR list)
+    {
+        reinterpret_cast<std::vector<WORD>*>(list)->push_back(language);
+        return TRUE;
+    }
+
     static std::vector<WORD> Languages(LPCWSTR type, LPCWSTR name)
     {
         std::vector<WORD> languages;
-        EnumResourceLanguagesW(
-            module, type, name,
-            [](HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR list) -> BOOL {
-                reinterpret_cast<std::vector<WORD>*>(list)->push_back(language);
-                return TRUE;
-            },
-            reinterpret_cast<LONG_PTR>(&languages));
+        EnumResourceLanguagesW(module, type, name, CollectLanguage,
+                               reinterpret_cast<LONG_PTR>(&languages));
         std::sort(languages.begin(), languages.end());
         return languages;
     }
