@@ -79,8 +79,9 @@ alternated. Machine: %s.
   Wine reports in 10 ms steps).
 - **Idle**: the process's user and kernel time over 2 s with nothing happening.
 - **Size**: the shipped PE32 `build/win32/launcher.exe`: file size minus its `.rsrc` section.
-- The programs measured are the x86-64 build: these machines cannot run 32-bit code
-  (docs/architecture.md). The size is the shipped i386 file's.
+- The programs measured are the x86-64 build: these machines run 32-bit code only under
+  emulation (docs/architecture.md), whose timings say nothing of a player's machine. The size
+  is the shipped i386 file's.
 
 ## What was changed to approach the floor
 

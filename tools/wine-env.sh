@@ -95,8 +95,8 @@ wine_env_start_window() {
 }
 
 wine_env_wait_window() {
-    local title="$1" seconds="$2" tick
-    for tick in $(seq $((seconds * 5))); do
+    local title="$1" seconds="$2"
+    for _ in $(seq $((seconds * 5))); do
         xdotool search --name "$title" >/dev/null 2>&1 && return 0
         sleep 0.2
     done
