@@ -1,20 +1,23 @@
 #!/usr/bin/env bash
-# Runs every test in a fresh, disposable Wine prefix on a private X display: the x86-64 test
-# build, then the i386 one against the launcher that ships. Arguments go to both CTest runs.
+# Runs every test twice over, side by side: the x86-64 test build, and the i386 one against the
+# launcher that ships. Each lane has a fresh, disposable Wine prefix, its own X display and its
+# own wineserver; inside a lane the tests run one at a time, since they share the prefix's
+# registry, the screen and the pointer. Arguments go to both CTest runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/wine-env.sh
-trap wine_env_cleanup EXIT
 
 tools/make_disc.sh build/win64/test-disc build/win64
 tools/make_disc.sh build/win32-tests/test-disc build/win32
 tools/make_iso.sh >/dev/null
-prefix="$PWD/build/test-prefix"
-rm -rf "$prefix"
-wine_env_prefix "$prefix" 1024x768
+
 # Wine's own associations would hand documents and addresses to the host's programs: each
 # test makes the ones it needs. One test program runs on a small desktop of its own.
-cat >"$prefix/no-associations.reg" <<'REG'
+prepare_prefix() {
+    local prefix="$1"
+    rm -rf "$prefix"
+    wine_env_prefix "$prefix" 1024x768
+    cat >"$prefix/no-associations.reg" <<'REG'
 REGEDIT4
 
 [-HKEY_CLASSES_ROOT\.pdf]
@@ -28,12 +31,35 @@ REGEDIT4
 [HKEY_CURRENT_USER\Software\Wine\AppDefaults\small_screen_tests.exe\Explorer]
 "Desktop"="Small"
 REG
-"$WINE" regedit /S "$("$WINE" winepath -w "$prefix/no-associations.reg")" >/dev/null 2>&1
-wine_env_display force
-wine_env_server
-# One at a time: the tests share the prefix's registry, screen and pointer.
-ctest --test-dir build/win64 --output-on-failure "$@"
-# Every emulated start has a time limit; a run that hangs is started once more, and CTest's
-# log shows it as the test's second run.
-ctest --test-dir build/win32-tests --output-on-failure --timeout "${I386_TEST_SECONDS:-600}" \
-    --repeat after-timeout:2 "$@"
+    "$WINE" regedit /S "$("$WINE" winepath -w "$prefix/no-associations.reg")" >/dev/null 2>&1
+}
+
+# One lane: NAME TREE CTEST-ARGUMENTS...; its whole output goes to build/tests-NAME.log.
+lane() {
+    local name="$1" tree="$2"
+    shift 2
+    (
+        trap wine_env_cleanup EXIT
+        prepare_prefix "$PWD/build/test-prefix-$name"
+        wine_env_display force
+        wine_env_server
+        ctest --test-dir "$tree" --output-on-failure "$@"
+    ) >"build/tests-$name.log" 2>&1
+}
+
+lane x86-64 build/win64 "$@" &
+x86_64_lane=$!
+# Every emulated start has a time limit; a test program that hangs is started once more, and
+# CTest's log shows it as the test's second run.
+lane i386 build/win32-tests --timeout "${I386_TEST_SECONDS:-600}" --repeat after-timeout:2 "$@" &
+i386_lane=$!
+
+status=0
+for name in x86-64 i386; do
+    pid=$x86_64_lane
+    [ "$name" = i386 ] && pid=$i386_lane
+    wait "$pid" || status=1
+    echo "=== $name"
+    cat "build/tests-$name.log"
+done
+exit "$status"

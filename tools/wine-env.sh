@@ -58,9 +58,13 @@ wine_env_display() {
         XVFB_PID=$!
         export DISPLAY=":$n"
         for _ in $(seq 50); do
-            [ -e "/tmp/.X11-unix/X$n" ] && return 0
+            [ -e "/tmp/.X11-unix/X$n" ] && break
             sleep 0.1
         done
+        # Another script may have taken the number a moment earlier: its server answers there
+        # and ours has given up.
+        sleep 0.2
+        kill -0 "$XVFB_PID" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ] && return 0
     done
     echo "could not start Xvfb" >&2
     return 1
