@@ -59,9 +59,10 @@ emulator_recent() {
     qemu-i386 --version 2>/dev/null | grep -qE 'version [1-9][0-9]+\.'
 }
 
+codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+
 enable_backports() {
-    local codename sources=/etc/apt/sources.list.d/debian.sources
-    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    local sources=/etc/apt/sources.list.d/debian.sources
     if [ -f "$sources" ]; then
         grep -q "${codename}-backports" "$sources" ||
             as_root sed -i "s/^Suites: ${codename}\( \|$\)/Suites: ${codename} ${codename}-backports\1/" \
@@ -79,8 +80,6 @@ install_emulator() {
     emulator_recent && return 0
     echo "setup: installing qemu-user from backports"
     enable_backports
-    local codename
-    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
         -t "${codename}-backports" qemu-user >/dev/null
 }
