@@ -67,16 +67,20 @@ TEST_F(DemoDisc, InstallPlayAndUninstall)
     const std::wstring viewer = PlaceRecorder(disc, L"viewer.exe");
     AssociateWith(L".pdf", viewer);
     AssociateWith(L".rtf", viewer);
-    const std::wstring documents[] = {
-        L"\\support\\Zentrava\u00AE_Kelvane\u2122_II_Manual-EN.pdf",
-        L"\\support\\Zentrava\u2122_Kelvane\u2122_II_Troubleshooting_Guide.rtf"};
+    const struct
+    {
+        int button;
+        const wchar_t* document;
+    } opened[] = {
+        {kManualId, L"\\support\\Zentrava\u00AE_Kelvane\u2122_II_Manual-EN.pdf"},
+        {kReadmeId, L"\\support\\Zentrava\u2122_Kelvane\u2122_II_Troubleshooting_Guide.rtf"}};
     {
         LauncherProcess launcher(demo, launcherOnDisc);
-        for (int i = 0; i < 2; ++i) {
-            Click(launcher.Child(i == 0 ? kManualId : kReadmeId));
+        for (const auto& expected : opened) {
+            Click(launcher.Child(expected.button));
             RecordedRun run;
-            ASSERT_TRUE(LastRun(viewer, run)) << i;
-            EXPECT_NE(run.commandLine.find(installed + documents[i]), std::wstring::npos)
+            ASSERT_TRUE(LastRun(viewer, run)) << expected.button;
+            EXPECT_NE(run.commandLine.find(installed + expected.document), std::wstring::npos)
                 << testenv::Narrow(run.commandLine, CP_UTF8);
             DeleteFileW((viewer + L".log").c_str());
         }

@@ -118,22 +118,25 @@ static int IsRealHandler(const SignalAction* action)
     return (action->flags & SA_SIGINFO_FLAG) && (size_t)action->handler > 1;
 }
 
+/* Wine's handlers for the fault signals are installed wrapped; asked what was installed before,
+ * it is told its own handler, never the wrapper. */
 int sigaction(int signal, const SignalAction* action, SignalAction* previous)
 {
     static SigactionFunction system;
     if (!system)
         system = (SigactionFunction)dlsym(RTLD_NEXT, "sigaction");
-    if (!IsFaultSignal(signal) || !action || !IsRealHandler(action)) {
-        int result = system(signal, action, previous);
-        if (result == 0 && previous && IsFaultSignal(signal) && previous->handler == FillTrapNumber)
-            previous->handler = wineHandlers[signal];
-        return result;
+    if (!IsFaultSignal(signal))
+        return system(signal, action, previous);
+
+    const SignalHandler earlier = wineHandlers[signal];
+    SignalAction wrapped;
+    if (action && IsRealHandler(action)) {
+        wrapped = *action;
+        wrapped.handler = FillTrapNumber;
+        wineHandlers[signal] = action->handler;
+        action = &wrapped;
     }
-    SignalHandler earlier = wineHandlers[signal];
-    SignalAction wrapped = *action;
-    wrapped.handler = FillTrapNumber;
-    wineHandlers[signal] = action->handler;
-    int result = system(signal, &wrapped, previous);
+    const int result = system(signal, action, previous);
     if (result != 0)
         wineHandlers[signal] = earlier;
     else if (previous && previous->handler == FillTrapNumber)
