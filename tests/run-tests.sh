@@ -24,6 +24,7 @@ REGEDIT4
 [-HKEY_CLASSES_ROOT\.rtf]
 [-HKEY_CLASSES_ROOT\http]
 [-HKEY_CLASSES_ROOT\https]
+[-HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
 "Small"="600x400"

@@ -1,0 +1,433 @@
+#include "Scenario.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr DWORD kOutcomeWait = 5000;
+// How long nothing may happen before "nothing else happened" holds.
+constexpr DWORD kQuietWait = 300;
+// The registry's longest value: with a document's name, a path past the 260 of MAX_PATH.
+constexpr size_t kLongestFolder = 255;
+constexpr wchar_t kOverrides[] = L"Software\\Wine\\DllOverrides";
+
+struct Word
+{
+    const wchar_t* word;
+    int code;
+};
+const Word kButtons[] = {{L"Install", kInstallId}, {L"Play", kPlayId}, {L"Manual", kManualId},
+                         {L"Readme", kReadmeId},   {L"Web", kWebId},   {L"Exit", kExitId}};
+const Word kKeys[] = {{L"Tab", VK_TAB},      {L"Up", VK_UP},         {L"Down", VK_DOWN},
+                      {L"Left", VK_LEFT},    {L"Escape", VK_ESCAPE}, {L"A", 'A'},
+                      {L"Enter", VK_RETURN}, {L"Space", VK_SPACE}};
+const wchar_t* const kColumn[] = {nullptr, L"IDB_MANUAL_BTN", L"IDB_README_BTN", L"IDB_WEB_BTN",
+                                  L"IDB_EXIT_BTN"};
+// "PLACE:NAME" names a value of the game's keys; "App Paths\PROGRAM" an Adobe program's.
+const std::pair<const wchar_t*, std::pair<HKEY, std::string>> kValuePlaces[] = {
+    {L"HKLM:", {HKEY_LOCAL_MACHINE, kTestGameKey}},
+    {L"HKCU:", {HKEY_CURRENT_USER, kTestGameKey}},
+    {L"WOW:", {HKEY_LOCAL_MACHINE, kTestGameKeyWow64}},
+    {L"App Paths\\", {HKEY_LOCAL_MACHINE, kAppPaths}}};
+
+std::vector<std::wstring> Split(const std::wstring& text, const std::wstring& separator)
+{
+    std::vector<std::wstring> parts;
+    size_t start = 0;
+    for (size_t end; (end = text.find(separator, start)) != std::wstring::npos;
+         start = end + separator.size())
+        parts.push_back(text.substr(start, end - start));
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+bool StartsWith(const std::wstring& text, const std::wstring& prefix, std::wstring& rest)
+{
+    if (text.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    rest = text.substr(prefix.size());
+    return true;
+}
+
+std::string Utf8(const std::wstring& text)
+{
+    return testenv::Narrow(text);
+}
+
+int Lookup(const Word* words, size_t count, const std::wstring& word)
+{
+    for (size_t i = 0; i < count; ++i) {
+        if (word == words[i].word)
+            return words[i].code;
+    }
+    return 0;
+}
+
+std::string ThisLang()
+{
+    const char* lang = std::getenv("LANG");
+    return lang != nullptr ? std::string(lang).substr(0, std::string(lang).find('.')) : "";
+}
+
+} // namespace
+
+Table LoadTable()
+{
+    Table table;
+    const wchar_t* const localeWords[] = {L"@title",  L"@pictures", L"@caption", L"@text",
+                                          L"@manual", L"@guide",    L"@folder"};
+    Placeholders locale;
+    std::wstring given, rest;
+    for (std::wstring line : Split(testenv::Widen(ReadWholeFile(testenv::scenarios)), L"\n")) {
+        if (!line.empty() && line.back() == L'\r')
+            line.pop_back();
+        const std::vector<std::wstring> fields = Split(line, L" | ");
+        if (line.empty() || line[0] == L'#') {
+        } else if (StartsWith(fields[0], L"locale ", rest)) {
+            for (size_t i = 1; rest == testenv::Widen(ThisLang()) && i < fields.size(); ++i)
+                locale.emplace_back(localeWords[i - 1], fields[i]);
+        } else if (line[0] == L'@') {
+            table.words.emplace_back(line.substr(0, line.find(L" = ")),
+                                     line.substr(line.find(L" = ") + 3));
+        } else if (StartsWith(line, L"random ", rest)) {
+            table.randomChoices.push_back(Split(rest, L" | "));
+        } else if (StartsWith(fields[0], L"scenario ", rest)) {
+            table.scenarios.push_back({rest, fields.size() > 1 ? fields[1] : L""});
+        } else if (StartsWith(line, L"  given ", rest)) {
+            given += (given.empty() ? L"" : L"; ") + rest;
+        } else if (StartsWith(line, L"  act", rest) && !table.scenarios.empty()) {
+            table.scenarios.back().steps.push_back({given, rest.empty() ? rest : rest.substr(1)});
+            given.clear();
+        } else if (StartsWith(line, L"  expect ", rest) && !table.scenarios.back().steps.empty()) {
+            table.scenarios.back().steps.back().expect = rest;
+        } else {
+            ADD_FAILURE() << "cannot read: " << Utf8(line);
+        }
+    }
+    // Every locale the tests run in has its texts.
+    EXPECT_EQ(locale.size(), std::size(localeWords)) << "no texts for the locale " << ThisLang();
+    table.words.insert(table.words.end(), locale.begin(), locale.end());
+    return table;
+}
+
+bool BelongsToThisRun(const Scenario& scenario)
+{
+    // One scenario alone, by a part of its name, while a failure is looked into.
+    const char* only = std::getenv("SCENARIO");
+    if (only != nullptr && Utf8(scenario.name).find(only) == std::string::npos)
+        return false;
+    for (const std::wstring& run : Split(scenario.runs, L" ")) {
+        if (run == L"*" || ThisLang().compare(0, run.size(), Utf8(run)) == 0)
+            return true;
+    }
+    return false;
+}
+
+World::~World()
+{
+    for (const std::wstring& association : m_associations)
+        RemoveAssociation(association);
+    if (!m_notepad.empty()) {
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kOverrides, L"notepad.exe");
+        MoveFileExW((m_notepad + L".real").c_str(), m_notepad.c_str(), MOVEFILE_REPLACE_EXISTING);
+    }
+}
+
+void World::Run(const Scenario& scenario)
+{
+    for (size_t i = 0; i < scenario.steps.size(); ++i) {
+        SCOPED_TRACE(Utf8(scenario.name) + ", step " + std::to_string(i + 1));
+        Give(scenario.steps[i].given);
+        Act(scenario.steps[i].act);
+        Expect(scenario.steps[i].expect);
+    }
+}
+
+std::wstring World::Expand(std::wstring text) const
+{
+    wchar_t system[MAX_PATH];
+    GetSystemDirectoryW(system, MAX_PATH);
+    Placeholders words = m_words;
+    words.insert(words.end(), {{L"@disc", m_disc.Path()},
+                               {L"@install", m_install.Path()},
+                               {L"@other", m_other.Path()},
+                               {L"@long", m_other.PathOfLength(kLongestFolder)},
+                               {L"@programs", testenv::programs},
+                               {L"@notepad", std::wstring(system) + L"\\notepad.exe"}});
+    // Words may use words: replaced until nothing changes.
+    for (std::wstring before; before != text;) {
+        before = text;
+        for (const auto& word : words) {
+            for (size_t at = text.find(word.first); at != std::wstring::npos;
+                 at = text.find(word.first, at + word.second.size()))
+                text.replace(at, word.first.size(), word.second);
+        }
+    }
+    return text;
+}
+
+void World::Give(const std::wstring& items)
+{
+    for (const std::wstring& item : Split(Expand(items), L"; ")) {
+        const size_t arrow = item.find(L'>'), equals = item.find(L'=');
+        if (item.empty()) {
+        } else if (item == L"notepad") {
+            // Notepad stands in the system folder: a recorder takes its place in this
+            // disposable prefix, and Wine is told to run that file rather than its builtin one.
+            m_notepad = Expand(L"@notepad");
+            MoveFileExW(m_notepad.c_str(), (m_notepad + L".real").c_str(),
+                        MOVEFILE_REPLACE_EXISTING);
+            Place(m_notepad + L"*");
+            RegSetKeyValueW(HKEY_CURRENT_USER, kOverrides, L"notepad.exe", REG_SZ, L"native",
+                            sizeof(L"native"));
+        } else if (item == L"read-only") {
+            m_readOnly = true;
+        } else if (item.compare(0, 6, L"start:") == 0) {
+            m_start = item.substr(6);
+        } else if (arrow != std::wstring::npos) {
+            Place(item.substr(arrow + 1) + L"*");
+            m_associations.push_back(item.substr(0, arrow));
+            AssociateWith(m_associations.back(), item.substr(arrow + 1));
+        } else if (equals != std::wstring::npos && item.find(L":\\") > equals) {
+            // "\0" in a value stands for a zero byte.
+            std::wstring value = item.substr(equals + 1);
+            for (size_t zero; (zero = value.find(L"\\0")) != std::wstring::npos;)
+                value.replace(zero, 2, 1, L'\0');
+            SetValue(item.substr(0, equals), REG_SZ, testenv::Narrow(value, CP_ACP) + '\0');
+        } else {
+            Place(item);
+        }
+    }
+}
+
+void World::SetValue(const std::wstring& name, DWORD type, const std::string& bytes)
+{
+    std::wstring value;
+    for (const auto& place : kValuePlaces) {
+        if (StartsWith(name, place.first, value)) {
+            const bool appPath = place.first[0] == L'A';
+            TestRegistry::Set(place.second.first,
+                              place.second.second + (appPath ? Utf8(value) : std::string()),
+                              appPath ? std::string() : Utf8(value), type, bytes);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no such value: " << Utf8(name);
+}
+
+// A file, ending "*" for a recorder and "~" for hidden; a folder, ending "\"; "NAME#N" for N
+// files NAME0 to NAME(N-1); "PATH<PROGRAM" for a copy of one of the test programs.
+void World::Place(std::wstring path)
+{
+    bool recorder = false, hidden = false;
+    for (; path.back() == L'*' || path.back() == L'~'; path.pop_back())
+        (path.back() == L'*' ? recorder : hidden) = true;
+    const size_t many = path.find(L'#'), program = path.find(L'<');
+    if (many != std::wstring::npos) {
+        for (int i = std::stoi(path.substr(many + 1)); i-- > 0;)
+            WriteFile(path.substr(0, many) + std::to_wstring(i));
+    } else if (program != std::wstring::npos || recorder) {
+        const std::wstring source = recorder ? L"recorder" : path.substr(program + 1);
+        path = path.substr(0, program);
+        CopyIn(testenv::programs + L"\\" + source + L".exe", path);
+        if (recorder)
+            m_recorders.push_back(path);
+    } else {
+        WriteFile(path);
+    }
+    if (hidden)
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+}
+
+LauncherProcess& World::Launcher()
+{
+    if (m_launcher == nullptr) {
+        if (m_readOnly)
+            m_disc.MakeReadOnly();
+        m_launcher = std::make_unique<LauncherProcess>(m_start.empty() ? m_disc.Path() : m_start);
+    }
+    return *m_launcher;
+}
+
+HWND World::Button(const std::wstring& name)
+{
+    HWND button = Launcher().Child(Lookup(kButtons, std::size(kButtons), name));
+    EXPECT_NE(button, nullptr) << "no button " << Utf8(name);
+    return button;
+}
+
+void World::Act(const std::wstring& actions)
+{
+    HWND frame = Launcher().Frame();
+    for (const std::wstring& word : Split(actions, L" ")) {
+        std::wstring target;
+        const int key = Lookup(kKeys, std::size(kKeys), word);
+        if (word.empty()) {
+        } else if (StartsWith(word, L"point:", target) || StartsWith(word, L"hold:", target)) {
+            PointAt(Button(target));
+            if (word[0] == L'h')
+                MouseButton(true);
+        } else if (word == L"release") {
+            MouseButton(false);
+        } else if (word == L"away") {
+            MovePointer(kParkedPointer);
+        } else if (word == L"CloseBox") {
+            // The close box is the caption's last button, at its right end.
+            TITLEBARINFO title = {sizeof(title)};
+            GetTitleBarInfo(frame, &title);
+            const RECT& bar = title.rcTitleBar;
+            MovePointer({bar.right - (bar.bottom - bar.top) / 2 - 1, (bar.top + bar.bottom) / 2});
+            MouseButton(true);
+            MouseButton(false);
+        } else if (key != 0) {
+            PressKey(frame, static_cast<WORD>(key));
+        } else if (HWND button = Button(word)) {
+            Click(button);
+        }
+    }
+}
+
+// Whether the slot's place in the column shows its picture in the state: Install or Play at
+// the top, as the launcher chose at start-up.
+bool World::Shows(int slot, const wchar_t* state)
+{
+    const bool install = Launcher().Child(kInstallId) != nullptr;
+    const std::wstring picture = std::wstring(slot != 0 ? kColumn[slot]
+                                              : install ? L"IDB_INSTALL_BTN"
+                                                        : L"IDB_PLAY_BTN") +
+                                 L"_" + state + L"_" + Expand(L"@pictures");
+    const int top = 186 + 40 * slot;
+    return PixelsDiffering(Launcher().Frame(), {171, top, 471, top + 32}, picture.c_str()) == 0;
+}
+
+std::set<int> World::LitSlots()
+{
+    std::set<int> lit;
+    for (int slot = 0; slot < 5; ++slot) {
+        if (Shows(slot, L"ROLLOVER"))
+            lit.insert(slot);
+    }
+    return lit;
+}
+
+void World::Expect(const std::wstring& outcome)
+{
+    LauncherProcess& launcher = Launcher();
+    bool closes = false;
+    std::set<std::wstring> ran;
+    for (const std::wstring& clause : Split(Expand(outcome), L"; ")) {
+        std::wstring rest;
+        if (StartsWith(clause, L"ran ", rest)) {
+            ExpectRun(rest);
+            ran.insert(Split(rest, L"|")[0]);
+        } else if (StartsWith(clause, L"box ", rest)) {
+            ExpectBox(rest);
+        } else if (clause == L"closes") {
+            closes = true;
+        } else if (StartsWith(clause, L"lit ", rest) || StartsWith(clause, L"pressed ", rest)) {
+            std::set<int> expected;
+            for (wchar_t digit : rest == L"none" ? std::wstring() : rest)
+                expected.insert(digit - L'0');
+            EXPECT_TRUE(WaitUntil([&] {
+                return clause[0] == L'l' ? LitSlots() == expected
+                                         : Shows(*expected.begin(), L"DOWN");
+            })) << Utf8(clause);
+            for (int slot = 0; slot < 5; ++slot)
+                EXPECT_TRUE(expected.count(slot) != 0 || Shows(slot, L"UP")) << "slot " << slot;
+        } else if (StartsWith(clause, L"caption ", rest)) {
+            EXPECT_EQ(Utf8(launcher.Caption()), Utf8(rest));
+        } else if (StartsWith(clause, L"top ", rest)) {
+            EXPECT_EQ(launcher.Child(kInstallId) != nullptr, rest == L"Install") << Utf8(clause);
+            EXPECT_TRUE(Shows(0, L"UP")) << Utf8(clause);
+        } else if (clause == L"look") {
+            ExpectLook();
+        } else if (clause != L"nothing") {
+            ADD_FAILURE() << "no such outcome: " << Utf8(clause);
+        }
+    }
+    // What the outcome does not name must not happen.
+    if (closes) {
+        EXPECT_TRUE(launcher.HasExited(kOutcomeWait)) << "the launcher stayed open";
+    } else {
+        EXPECT_EQ(launcher.WaitForMessageBox(kQuietWait), nullptr) << "an unexpected message box";
+        EXPECT_FALSE(launcher.HasExited(0)) << "the launcher closed";
+    }
+    for (const std::wstring& recorder : m_recorders) {
+        const std::wstring log = recorder + L".log";
+        EXPECT_TRUE(ran.count(recorder) != 0 || !FileExists(log)) << Utf8(recorder) << " ran";
+        DeleteFileW(log.c_str());
+    }
+}
+
+// "PROGRAM|ARGUMENT|FOLDER": the recorder ran once, its command line holding the argument, in
+// the folder; the last two may be left out or empty.
+void World::ExpectRun(const std::wstring& what)
+{
+    const std::vector<std::wstring> parts = Split(what, L"|");
+    const std::wstring log = parts[0] + L".log";
+    ASSERT_TRUE(WaitUntil([&] { return FileExists(log); })) << Utf8(parts[0]) << " did not run";
+    Settle(200);
+    const std::string bytes = ReadWholeFile(log);
+    const std::vector<std::wstring> lines = Split(
+        std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2), L"\n");
+    ASSERT_EQ(lines.size(), 3u) << Utf8(parts[0]) << " ran more than once";
+    EXPECT_TRUE(parts.size() < 2 || lines[0].find(parts[1]) != std::wstring::npos)
+        << Utf8(lines[0]) << " lacks " << Utf8(parts[1]);
+    if (parts.size() > 2 && !parts[2].empty())
+        EXPECT_EQ(Utf8(lines[1]), Utf8(parts[2]));
+}
+
+// "insert-disc" (the locale's texts, no icon), "no-command" or "no-folder PATH" (the
+// application's caption and the exclamation icon); every box owned by the launcher's window.
+void World::ExpectBox(const std::wstring& kind)
+{
+    HWND box = Launcher().WaitForMessageBox(kOutcomeWait);
+    ASSERT_NE(box, nullptr) << "no message box";
+    const MessageBoxContent shown = Answer(box);
+    EXPECT_EQ(shown.owner, Launcher().Frame()) << "owned by the launcher's window";
+    std::wstring path;
+    const MessageBoxContent expected =
+        kind == L"insert-disc" ? MessageBoxContent{Expand(L"@caption"), Expand(L"@text"), false}
+        : StartsWith(kind, L"no-folder ", path)
+            ? MessageBoxContent{L"SimpleExtMFC", Expand(L"@no-folder\n") + path, true}
+            : MessageBoxContent{L"SimpleExtMFC", Expand(L"@no-command"), true};
+    EXPECT_EQ(Utf8(shown.caption), Utf8(expected.caption));
+    EXPECT_EQ(Utf8(shown.text), Utf8(expected.text));
+    EXPECT_EQ(shown.hasIcon, expected.hasIcon) << "the exclamation icon";
+}
+
+bool World::IsLauncherMessage(const MessageBoxContent& box) const
+{
+    std::wstring path;
+    return (box.caption == Expand(L"@caption") && box.text == Expand(L"@text")) ||
+           (box.caption == L"SimpleExtMFC" &&
+            (box.text == Expand(L"@no-command") ||
+             StartsWith(box.text, Expand(L"@no-folder\n"), path)));
+}
+
+// A fixed captioned window centred on the tests' 1024 x 768 desktop, the logo at the top left,
+// the background where no child covers it, and the column's up pictures.
+void World::ExpectLook()
+{
+    HWND frame = Launcher().Frame();
+    const LONG fixed = WS_POPUP | WS_CAPTION | WS_MINIMIZEBOX | WS_SYSMENU;
+    EXPECT_EQ(GetWindowLongW(frame, GWL_STYLE) & (fixed | WS_MAXIMIZEBOX | WS_THICKFRAME), fixed);
+    EXPECT_TRUE(GetWindowLongW(frame, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    RECT window = {}, client = {};
+    GetWindowRect(frame, &window);
+    GetClientRect(frame, &client);
+    EXPECT_EQ(window.left * 1000 + window.top, 194176) << "centred";
+    EXPECT_EQ(window.right * 1000 + window.bottom, 829592) << "635 x 416";
+    const std::wstring logo = Expand(L"IDB_GAME_LOGO_@pictures");
+    EXPECT_TRUE(WaitUntil([&] {
+        return PixelsDiffering(frame, {0, 0, 130, 116}, logo.c_str()) == 0;
+    })) << "the logo";
+    EXPECT_EQ(PixelsDiffering(frame, {480, 0, client.right, client.bottom}, MAKEINTRESOURCEW(131),
+                              {480, 0}),
+              0)
+        << "the background";
+    for (int slot = 0; slot < 5; ++slot)
+        EXPECT_TRUE(Shows(slot, L"UP")) << "slot " << slot;
+}

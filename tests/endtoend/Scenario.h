@@ -1,0 +1,73 @@
+#pragma once
+// The end-to-end tests' table (launcher.scenarios): each scenario is what the registry, the
+// disc and the shell hold, what the player does and what the launcher must do in answer, and
+// World gives its words their meaning against the real launcher process.
+#include "../harness/Harness.h"
+
+#include <memory>
+#include <set>
+#include <utility>
+#include <vector>
+
+using Placeholders = std::vector<std::pair<std::wstring, std::wstring>>;
+
+struct Step
+{
+    std::wstring given, act, expect;
+};
+
+struct Scenario
+{
+    std::wstring name, runs; // runs: the LANG prefixes of the runs it belongs to, or "*"
+    std::vector<Step> steps;
+};
+
+struct Table
+{
+    std::vector<Scenario> scenarios;
+    std::vector<std::vector<std::wstring>> randomChoices;
+    Placeholders words; // the shorthands and this run's locale texts
+};
+
+// The table, with this run's locale; a failure says what could not be read.
+Table LoadTable();
+bool BelongsToThisRun(const Scenario& scenario);
+
+// A scratch disc (the launcher's current folder), an installation folder and another folder,
+// the game's registry keys cleared, and the launcher started on first use.
+class World
+{
+public:
+    explicit World(const Placeholders& words) : m_words(words) {}
+    ~World();
+    World(const World&) = delete;
+    World& operator=(const World&) = delete;
+
+    void Run(const Scenario& scenario);
+    // Items of a step's "given", separated by "; ".
+    void Give(const std::wstring& items);
+    // A registry value ("HKLM:Path", "App Paths\AcroRd32.exe") of any type and bytes.
+    void SetValue(const std::wstring& name, DWORD type, const std::string& bytes);
+    LauncherProcess& Launcher();
+    void Act(const std::wstring& actions);
+    void Expect(const std::wstring& outcome);
+    std::wstring Expand(std::wstring text) const;
+    bool IsLauncherMessage(const MessageBoxContent& box) const;
+
+private:
+    void Place(std::wstring path);
+    HWND Button(const std::wstring& name);
+    bool Shows(int slot, const wchar_t* state);
+    std::set<int> LitSlots();
+    void ExpectRun(const std::wstring& what);
+    void ExpectBox(const std::wstring& kind);
+    void ExpectLook();
+
+    const Placeholders& m_words;
+    ScratchFolder m_disc, m_install, m_other;
+    TestRegistry m_registry;
+    std::vector<std::wstring> m_recorders, m_associations;
+    std::wstring m_start, m_notepad;
+    bool m_readOnly = false;
+    std::unique_ptr<LauncherProcess> m_launcher;
+};

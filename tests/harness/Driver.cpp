@@ -1,0 +1,214 @@
+// The launcher's process and windows, and real input as a keyboard and a mouse give it.
+#include "Harness.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr DWORD kStartTimeout = 15000;
+constexpr int kStartAttempts = 2;
+// Wine's message box: the text and icon controls.
+constexpr int kMessageTextId = 0xFFFF, kMessageIconId = 0x0440;
+
+struct WindowSearch
+{
+    DWORD processId;
+    const wchar_t* className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    wchar_t className[64];
+    GetClassNameW(window, className, 64);
+    if (processId != search->processId || wcscmp(className, search->className) != 0 ||
+        !IsWindowVisible(window))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+HWND FindProcessWindow(DWORD processId, const wchar_t* className)
+{
+    WindowSearch search = {processId, className, nullptr};
+    EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring TextOf(HWND window)
+{
+    wchar_t text[512] = L"";
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+void Send(INPUT input)
+{
+    SendInput(1, &input, sizeof(INPUT));
+    Settle();
+}
+
+} // namespace
+
+LauncherProcess::LauncherProcess(const std::wstring& folder, const std::wstring& program)
+{
+    // An emulated start can hang before its window appears: one more try, said on the log.
+    for (int attempt = 1; attempt <= kStartAttempts && !Start(folder, program); ++attempt) {
+        fprintf(stderr, "start %d of %d of %ls showed no window within %lu ms\n", attempt,
+                kStartAttempts, program.c_str(), kStartTimeout);
+        End();
+    }
+    // Let the first paint finish and give the window the keyboard.
+    WaitForInputIdle(m_process.hProcess, kStartTimeout);
+    Settle();
+    SetForegroundWindow(m_frame);
+}
+
+bool LauncherProcess::Start(const std::wstring& folder, const std::wstring& program)
+{
+    // Park the pointer where no button is: Wine hovers whatever opens under it.
+    MovePointer(kParkedPointer);
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup = {sizeof(startup)};
+    return CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.c_str(), &startup, &m_process) &&
+           WaitUntil(
+               [this] {
+                   return (m_frame = FindProcessWindow(m_process.dwProcessId, L"CFrameWnd"));
+               },
+               kStartTimeout);
+}
+
+void LauncherProcess::End()
+{
+    if (m_process.hProcess != nullptr && !HasExited(0)) {
+        TerminateProcess(m_process.hProcess, 1);
+        HasExited(5000);
+    }
+    CloseHandle(m_process.hThread);
+    CloseHandle(m_process.hProcess);
+    m_process = {};
+}
+
+LauncherProcess::~LauncherProcess()
+{
+    End();
+}
+
+HWND LauncherProcess::Child(int id, bool second) const
+{
+    for (HWND child = GetWindow(m_frame, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetDlgCtrlID(child) != id)
+            continue;
+        if (!second)
+            return child;
+        second = false;
+    }
+    return nullptr;
+}
+
+std::wstring LauncherProcess::Caption() const
+{
+    return TextOf(m_frame);
+}
+
+bool LauncherProcess::HasExited(DWORD waitMilliseconds)
+{
+    return WaitForSingleObject(m_process.hProcess, waitMilliseconds) == WAIT_OBJECT_0;
+}
+
+HWND LauncherProcess::WaitForMessageBox(DWORD milliseconds) const
+{
+    HWND box = nullptr;
+    WaitUntil([&] { return (box = FindProcessWindow(m_process.dwProcessId, L"#32770")); },
+              milliseconds);
+    return box;
+}
+
+MessageBoxContent Answer(HWND box)
+{
+    // Wine keeps the icon control when there is no icon; it then holds none.
+    HWND icon = GetDlgItem(box, kMessageIconId);
+    const MessageBoxContent content = {
+        TextOf(box), TextOf(GetDlgItem(box, kMessageTextId)),
+        icon != nullptr && SendMessageW(icon, STM_GETICON, 0, 0) != 0, GetWindow(box, GW_OWNER)};
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    WaitUntil([&] { return !IsWindow(box); });
+    return content;
+}
+
+void PressKey(HWND frame, WORD virtualKey)
+{
+    SetForegroundWindow(frame);
+    INPUT key = {INPUT_KEYBOARD};
+    key.ki.wVk = virtualKey;
+    Send(key);
+    key.ki.dwFlags = KEYEVENTF_KEYUP;
+    Send(key);
+}
+
+void MovePointer(POINT screen)
+{
+    INPUT move = {INPUT_MOUSE};
+    move.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    Send(move);
+}
+
+void MouseButton(bool down)
+{
+    INPUT press = {INPUT_MOUSE};
+    press.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    Send(press);
+}
+
+// Wine may replay a synthetic move late, from where the pointer was before, and the button
+// under it then loses its hover at once; the moves that follow bring it back, as a mouse's do.
+void PointAt(HWND window, int moves)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    while (moves-- > 0)
+        MovePointer({(rect.left + rect.right) / 2 - 4 * moves, (rect.top + rect.bottom) / 2});
+}
+
+void Click(HWND window)
+{
+    PointAt(window, 1);
+    MouseButton(true);
+    MouseButton(false);
+    MovePointer(kParkedPointer);
+}
+
+void Settle(DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        Sleep(10);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+int RunAndWait(const std::wstring& program, const std::wstring& arguments,
+               const std::wstring& folder)
+{
+    std::wstring commandLine = L"\"" + program + L"\" " + arguments;
+    STARTUPINFOW startup = {sizeof(startup)};
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process))
+        return -1;
+    WaitForSingleObject(process.hProcess, 20000);
+    DWORD code = 1;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<int>(code);
+}

@@ -1,0 +1,127 @@
+#pragma once
+// The one harness of the tests: where the programs under test are, scratch folders, the
+// registry as a test leaves it, and the launcher driven as a player would, by the real keyboard
+// and pointer, its message boxes read and answered and its pictures compared with the screen.
+#include <windows.h>
+
+#include <string>
+
+namespace testenv {
+// Windows paths from the test command line: the launcher the end-to-end tests start, the PE32
+// that ships, the stand-in programs and stubs, the demo disc and the scenario table.
+extern std::wstring launcher, shipped, programs, demoDisc, scenarios;
+std::wstring Widen(const std::string& text, unsigned codePage = CP_UTF8);
+std::string Narrow(const std::wstring& text, unsigned codePage = CP_UTF8);
+} // namespace testenv
+
+// A fresh folder under the temporary folder, removed with everything in it at the end.
+class ScratchFolder
+{
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::wstring& Path() const { return m_path; }
+    std::wstring operator/(const std::wstring& relative) const { return m_path + L"\\" + relative; }
+    // A path inside the folder of exactly `length` characters, in 100-character steps.
+    std::wstring PathOfLength(size_t length) const;
+    // Everything in the folder and the folder itself, as on a disc.
+    void MakeReadOnly() const;
+
+private:
+    std::wstring m_path;
+};
+
+// Creates the file, and the folders on its way; a path ending in "\" is a folder.
+void WriteFile(const std::wstring& path, const std::string& content = "x");
+void CopyIn(const std::wstring& source, const std::wstring& path);
+std::string ReadWholeFile(const std::wstring& path);
+bool FileExists(const std::wstring& path);
+
+constexpr char kTestGameKey[] = "Software\\Halvorn\\Zentrava Kelvane 2";
+constexpr char kTestGameKeyWow64[] = "Software\\Wow6432Node\\Halvorn\\Zentrava Kelvane 2";
+constexpr char kAppPaths[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+
+// Every key a test may touch under the game's and Adobe's keys is removed before and after it.
+class TestRegistry
+{
+public:
+    TestRegistry() { Clear(); }
+    ~TestRegistry() { Clear(); }
+    TestRegistry(const TestRegistry&) = delete;
+    TestRegistry& operator=(const TestRegistry&) = delete;
+    static void Set(HKEY hive, const std::string& key, const std::string& name, DWORD type,
+                    const std::string& bytes);
+    static void Clear();
+};
+
+// The shell's "open" for a file extension (".pdf") or a protocol ("https"), to a program.
+void AssociateWith(const std::wstring& extensionOrProtocol, const std::wstring& program);
+void RemoveAssociation(const std::wstring& extensionOrProtocol);
+
+constexpr int kExitId = 134, kPlayId = 135, kWebId = 136, kManualId = 137, kReadmeId = 138,
+              kInstallId = 139;
+
+struct MessageBoxContent
+{
+    std::wstring caption, text;
+    bool hasIcon = false;
+    HWND owner = nullptr;
+};
+
+class LauncherProcess
+{
+public:
+    // Starts the program in `folder` and waits for its frame window.
+    explicit LauncherProcess(const std::wstring& folder,
+                             const std::wstring& program = testenv::launcher);
+    ~LauncherProcess();
+    LauncherProcess(const LauncherProcess&) = delete;
+    LauncherProcess& operator=(const LauncherProcess&) = delete;
+    HWND Frame() const { return m_frame; }
+    // The child with the control id; the second one carrying it when `second` is set.
+    HWND Child(int id, bool second = false) const;
+    std::wstring Caption() const;
+    HANDLE Process() const { return m_process.hProcess; }
+    bool HasExited(DWORD waitMilliseconds);
+    // The process's message box, waiting up to the given time; null when none appears.
+    HWND WaitForMessageBox(DWORD milliseconds) const;
+
+private:
+    bool Start(const std::wstring& folder, const std::wstring& program);
+    void End();
+    PROCESS_INFORMATION m_process = {};
+    HWND m_frame = nullptr;
+};
+
+// Reads the box, presses its OK button and waits for it to go.
+MessageBoxContent Answer(HWND box);
+
+// Where the pointer rests when it should touch nothing.
+constexpr POINT kParkedPointer = {2, 2};
+void PressKey(HWND frame, WORD virtualKey);
+void MovePointer(POINT screen);
+void MouseButton(bool down);
+// Brings the pointer to rest on the window's centre in a few moves, as a hand does.
+void PointAt(HWND window, int moves = 3);
+// Presses and releases the left button over the window, then parks the pointer again.
+void Click(HWND window);
+// Runs the calling thread's messages and lets the other processes catch up.
+void Settle(DWORD milliseconds = 100);
+template <typename Condition> bool WaitUntil(Condition done, DWORD milliseconds = 5000)
+{
+    for (const DWORD start = GetTickCount(); !done(); Settle(50)) {
+        if (GetTickCount() - start > milliseconds)
+            return false;
+    }
+    return true;
+}
+// Runs a program in a folder and waits for it; its exit code, -1 when it could not start.
+int RunAndWait(const std::wstring& program, const std::wstring& arguments,
+               const std::wstring& folder);
+
+// How many pixels of the window's client rectangle differ from the launcher's bitmap (by name
+// or number) from `origin` on, equal at the five bits per channel the pictures keep; -1 when
+// the bitmap is missing or too small.
+int PixelsDiffering(HWND window, const RECT& clientRect, LPCWSTR bitmap, POINT origin = {0, 0});

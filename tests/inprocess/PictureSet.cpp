@@ -1,0 +1,88 @@
+// What only a window of this process shows: the picture fallbacks of the rollover button, which
+// the launcher's own complete sets never need (the pictures built into this program,
+// TestPictures.rc, lack some), and the caption's small icon, since Wine answers WM_GETICON from
+// another process with nothing.
+#include "../../src/app/MainFrame.h"
+#include "../../src/framework/WinApp.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr COLORREF kRed = RGB(255, 0, 0), kYellow = RGB(255, 255, 0), kWhite = RGB(255, 255, 255);
+
+class PictureSet : public testing::Test
+{
+protected:
+    PictureSet()
+    {
+        frame->Create(nullptr, "test", WS_POPUP | WS_VISIBLE, {100, 100, 500, 300});
+        button.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, {20, 20, 320, 52}, frame,
+                      1000);
+    }
+    ~PictureSet() override { frame->DestroyWindow(); }
+
+    // The colour the button draws at its top-left corner in the given item state.
+    COLORREF Drawn(UINT state)
+    {
+        HDC dc = CreateCompatibleDC(nullptr);
+        BITMAPINFO info = {{static_cast<DWORD>(sizeof(BITMAPINFOHEADER)), 2, 2, 1, 32, BI_RGB}};
+        void* bits = nullptr;
+        HGDIOBJ previous =
+            SelectObject(dc, CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        DRAWITEMSTRUCT item = {ODT_BUTTON, 0, 0, 0, state, button.GetSafeHwnd(), dc, {0, 0, 2, 2}};
+        button.DrawItem(&item);
+        const COLORREF colour = GetPixel(dc, 0, 0);
+        DeleteObject(SelectObject(dc, previous));
+        DeleteDC(dc);
+        return colour;
+    }
+
+    CFrameWnd* frame = new CFrameWnd; // owns itself once its window exists
+    CRolloverBitmapButton button;
+};
+
+TEST_F(PictureSet, AnIncompleteSetIsReplacedByTheWholeEnglishSet)
+{
+    EXPECT_TRUE(button.LoadBitmapSet("IDB_PARTIAL_BTN", "de"));
+    RECT rect;
+    GetWindowRect(button.GetSafeHwnd(), &rect);
+    EXPECT_EQ(rect.right - rect.left, 8) << "sized to the English up picture";
+    EXPECT_EQ(rect.bottom - rect.top, 3);
+    EXPECT_EQ(Drawn(0), kRed);
+    EXPECT_EQ(Drawn(ODS_SELECTED), kYellow) << "the English down picture, not the German one";
+    EXPECT_EQ(Drawn(ODS_FOCUS), kRed) << "never a focus look";
+    button.SetHover(true);
+    EXPECT_EQ(Drawn(0), kWhite);
+    EXPECT_EQ(Drawn(ODS_SELECTED), kYellow) << "pressed wins over the highlight";
+}
+
+TEST_F(PictureSet, AnIncompleteEnglishSetEndsTheFallbackAndShowsTheUpPicture)
+{
+    EXPECT_TRUE(button.LoadBitmapSet("IDB_BROKEN_BTN", "xx"));
+    button.SetHover(true);
+    EXPECT_EQ(Drawn(ODS_SELECTED), kRed);
+    EXPECT_EQ(Drawn(0), kRed);
+    // Nothing at all of that name: nothing drawn, nothing kept.
+    EXPECT_TRUE(button.LoadBitmapSet("IDB_NO_SUCH_BTN", "de"));
+    EXPECT_EQ(Drawn(0), RGB(0, 0, 0));
+}
+
+TEST(WindowIcon, TheCaptionCarriesTheLaunchersIcon)
+{
+    CWinApp app;
+    auto* frame = new CMainFrame; // owns itself once its window exists
+    app.m_pMainWnd = frame;
+    ICONINFO info = {};
+    EXPECT_TRUE(GetIconInfo(
+        reinterpret_cast<HICON>(::SendMessageW(frame->GetSafeHwnd(), WM_GETICON, ICON_SMALL, 0)),
+        &info));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    frame->DestroyWindow();
+    app.m_pMainWnd = nullptr;
+    MSG quit; // the one the closing frame posts
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+} // namespace

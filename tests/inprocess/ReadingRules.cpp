@@ -1,0 +1,133 @@
+// Rules that the end-to-end runs cannot reach with the inputs a real system gives: registry
+// values of every type and size, locale codes no locale produces, strings longer than their
+// buffer. In process, against the real registry and the launcher's own resources.
+#include "../../src/app/Language.h"
+#include "../../src/docs/InsertDiscMessage.h"
+#include "../../src/install/RegistryReader.h"
+#include "../../src/install/VersionReader.h"
+#include "../harness/Harness.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+constexpr const char* kKey = kTestGameKey;
+constexpr size_t kSizes[] = {0, 1, 255, 256, 257, 4096};
+
+struct RawCase
+{
+    const char* name;
+    DWORD type;
+    std::string stored;
+    bool read;
+    std::string expected;
+};
+
+TEST(ReadRegistryString, TakesTheStoredBytesWithOneTerminatorRemoved)
+{
+    TestRegistry registry;
+    const std::string zero(1, '\0');
+    const RawCase cases[] = {
+        {"no terminator", REG_SZ, "C:\\Games", true, "C:\\Games"},
+        {"one terminator", REG_SZ, "C:\\Games" + zero, true, "C:\\Games"},
+        {"two terminators", REG_SZ, "C:\\Games" + zero + zero, true, "C:\\Games" + zero},
+        {"inner zero", REG_BINARY, "ab" + zero + "cd", true, "ab" + zero + "cd"},
+        {"unexpanded", REG_EXPAND_SZ, "%TEMP%\\x" + zero, true, "%TEMP%\\x"},
+        {"multi string", REG_MULTI_SZ, "C:\\A" + zero + "C:\\B" + zero + zero, true,
+         "C:\\A" + zero + "C:\\B" + zero},
+        {"dword", REG_DWORD, std::string("\x01\x02\x03\x04", 4), true, "\x01\x02\x03\x04"},
+        {"empty", REG_SZ, "", true, ""},
+        {"255 bytes and zero", REG_SZ, std::string(255, 'b') + zero, true, std::string(255, 'b')},
+        {"missing", REG_NONE, "", false, ""},
+    };
+    for (const RawCase& c : cases) {
+        if (c.type != REG_NONE)
+            TestRegistry::Set(HKEY_LOCAL_MACHINE, kKey, c.name, c.type, c.stored);
+        std::string out = "stale";
+        EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kKey, c.name, out), c.read) << c.name;
+        EXPECT_EQ(out, c.expected) << c.name;
+    }
+}
+
+// Past 256 bytes a value counts as missing. The ANSI registry call ends a string value that
+// lacks its zero with one, so such a string of 256 bytes no longer fits either.
+TEST(ReadRegistryString, ValuesOfEveryTypeAndSize)
+{
+    TestRegistry registry;
+    const std::pair<DWORD, const char*> readable[] = {{REG_SZ, "yyynnn"},
+                                                      {REG_EXPAND_SZ, "yyynnn"},
+                                                      {REG_MULTI_SZ, "yyynnn"},
+                                                      {REG_BINARY, "yyyynn"},
+                                                      {REG_DWORD, "yyyynn"}};
+    std::mt19937 random(20261207); // seeded: every run tries the same bytes
+    for (const auto& type : readable) {
+        for (size_t i = 0; i < std::size(kSizes); ++i) {
+            const std::string what =
+                "type " + std::to_string(type.first) + ", " + std::to_string(kSizes[i]) + " bytes";
+            const std::string letters(kSizes[i], 'Q');
+            TestRegistry::Set(HKEY_LOCAL_MACHINE, kKey, "Path", type.first, letters);
+            std::string out;
+            EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kKey, "Path", out),
+                      type.second[i] == 'y')
+                << what;
+            EXPECT_EQ(out, type.second[i] == 'y' ? letters : "") << what;
+
+            // Random bytes: whatever is read is what is stored, less one trailing zero at most.
+            std::string bytes(kSizes[i], '\0');
+            for (char& byte : bytes)
+                byte = static_cast<char>(random());
+            TestRegistry::Set(HKEY_LOCAL_MACHINE, kKey, "Path", type.first, bytes);
+            if (ReadRegistryString(HKEY_LOCAL_MACHINE, kKey, "Path", out))
+                EXPECT_TRUE(out == bytes || out + '\0' == bytes) << what << ", random";
+        }
+    }
+}
+
+struct ManualCase
+{
+    const char* language;
+    const char* country;
+    const char* manual;
+};
+
+// Comparisons are exact: no case folding, no trimming; an unknown country takes the language's
+// plain manual. ("\x99" is the trade mark sign and "\xAE" the registered sign of Windows-1252.)
+TEST(Language, CodesNoLocaleGives)
+{
+    const ManualCase manuals[] = {
+        {"EN", "US", "support\\Zentrava\x99_Kelvane\x99_II_Manual-EN.pdf"},
+        {"en", "", "support\\Zentrava\x99_Kelvane\x99_II_Manual-EN.pdf"},
+        {"fr", "ca", "support\\Zentrava\x99_Kelvane\x99_II_Manual-FR.pdf"},
+        {"fr", "", "support\\Zentrava\x99_Kelvane\x99_II_Manual-FR.pdf"},
+        {"de ", "DE", "support\\Zentrava\x99_Kelvane\x99_II_Manual-EN.pdf"},
+    };
+    for (const ManualCase& c : manuals)
+        EXPECT_EQ(SelectManualFile(c.language, c.country), c.manual)
+            << c.language << "-" << c.country;
+    for (const char* language : {"FR", "", "it "})
+        EXPECT_EQ(GetGameTitle(language), "Zentrava: Kelvane 2") << language;
+}
+
+// The launcher reads one version a process; only a second read in the same process shows a
+// buffer that kept the first one's text where the cut block ends.
+TEST(GetFileVersionString, ACutBlockAfterAWholeOne)
+{
+    const std::string programs = testenv::Narrow(testenv::programs, CP_ACP);
+    EXPECT_STREQ(GetFileVersionString((programs + "\\stub_whole_block.exe").c_str()),
+                 "4.0 whole text");
+    EXPECT_STREQ(GetFileVersionString((programs + "\\stub_cut_in_text.exe").c_str()), "4.0 ");
+}
+
+TEST(LoadUiLanguageString, CutsToTheBufferAndEndsTheText)
+{
+    wchar_t small[6];
+    EXPECT_EQ(LoadUiLanguageString(57344, small, 6), 5);
+    EXPECT_STREQ(small, L"Simpl");
+    wchar_t buffer[100] = L"stale";
+    EXPECT_EQ(LoadUiLanguageString(4000, buffer, 100), 0) << "no such string";
+    EXPECT_STREQ(buffer, L"");
+}
+
+} // namespace
