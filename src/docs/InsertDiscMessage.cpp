@@ -2,7 +2,6 @@
 
 #include "../../res/resource.h"
 #include "../framework/MessageBox.h"
-#include "../framework/PlatformCalls.h"
 #include "../framework/WinApp.h"
 
 namespace {
@@ -86,5 +85,5 @@ void ShowInsertDiscMessage()
     wchar_t text[kMessageBufferSize];
     LoadUiLanguageString(IDS_INSERT_DISC_CAPTION, caption, kMessageBufferSize);
     LoadUiLanguageString(IDS_INSERT_DISC_TEXT, text, kMessageBufferSize);
-    platform::messageBox(AfxGetMainWndHandle(), text, caption, MB_OK);
+    ::MessageBoxW(AfxGetMainWndHandle(), text, caption, MB_OK);
 }

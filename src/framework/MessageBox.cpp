@@ -1,6 +1,5 @@
 #include "MessageBox.h"
 
-#include "PlatformCalls.h"
 #include "Text.h"
 #include "WinApp.h"
 
@@ -22,5 +21,5 @@ int AfxMessageBox(LPCSTR text, UINT type, UINT)
         type |= MB_ICONEXCLAMATION;
     wchar_t title[kTitleSize] = L"";
     LoadStringW(AfxGetResourceHandle(), AFX_IDS_APP_TITLE, title, kTitleSize);
-    return platform::messageBox(AfxGetMainWndHandle(), Widen(text).c_str(), title, type);
+    return ::MessageBoxW(AfxGetMainWndHandle(), Widen(text).c_str(), title, type);
 }

@@ -2,7 +2,7 @@
 #include "../app/MainFrame.h"
 #include "../docs/InsertDiscMessage.h"
 #include "../framework/MessageBox.h"
-#include "../framework/PlatformCalls.h"
+#include <shellapi.h>
 
 namespace {
 
@@ -19,8 +19,8 @@ int CMainFrame::RunButtonCommand(int slot, bool quiet)
         AfxMessageBox(kNoCommandText, MB_OK, 0);
         return 1;
     }
-    const HINSTANCE result = platform::shellExecute(nullptr, L"open", command.file.c_str(),
-                                                    command.parameters.c_str(), nullptr, SW_SHOW);
+    const HINSTANCE result = ::ShellExecuteW(nullptr, L"open", command.file.c_str(),
+                                             command.parameters.c_str(), nullptr, SW_SHOW);
     if (reinterpret_cast<UINT_PTR>(result) > kLastShellError)
         return 0;
     if (!quiet)
