@@ -48,7 +48,7 @@ TEST(Leaks, AThousandRoundsLeaveTheLauncherWhereItWas)
                          SendMessageW(launcher.Child(kColumn[i % 5]), WM_MOUSELEAVE, 0, 0);
                          SendMessageW(web, BM_CLICK, 0, 0);
                          RedrawWindow(frame, nullptr, nullptr,
-                                      RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+                                      RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
                      }),
               kLeakLimit);
     EXPECT_EQ(launcher.WaitForMessageBox(0), nullptr);
