@@ -98,19 +98,6 @@ LauncherProcess::~LauncherProcess()
     End();
 }
 
-HWND LauncherProcess::Child(int id, bool second) const
-{
-    for (HWND child = GetWindow(m_frame, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        if (GetDlgCtrlID(child) != id)
-            continue;
-        if (!second)
-            return child;
-        second = false;
-    }
-    return nullptr;
-}
-
 std::wstring LauncherProcess::Caption() const
 {
     return TextOf(m_frame);

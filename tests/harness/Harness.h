@@ -80,8 +80,8 @@ public:
     LauncherProcess(const LauncherProcess&) = delete;
     LauncherProcess& operator=(const LauncherProcess&) = delete;
     HWND Frame() const { return m_frame; }
-    // The child with the control id; the second one carrying it when `second` is set.
-    HWND Child(int id, bool second = false) const;
+    // The first child with the control id.
+    HWND Child(int id) const { return GetDlgItem(m_frame, id); }
     std::wstring Caption() const;
     HANDLE Process() const { return m_process.hProcess; }
     bool HasExited(DWORD waitMilliseconds);
