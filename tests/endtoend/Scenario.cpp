@@ -100,7 +100,8 @@ Table LoadTable()
         } else if (StartsWith(line, L"  act", rest) && !table.scenarios.empty()) {
             table.scenarios.back().steps.push_back({given, rest.empty() ? rest : rest.substr(1)});
             given.clear();
-        } else if (StartsWith(line, L"  expect ", rest) && !table.scenarios.back().steps.empty()) {
+        } else if (StartsWith(line, L"  expect ", rest) && !table.scenarios.empty() &&
+                   !table.scenarios.back().steps.empty()) {
             table.scenarios.back().steps.back().expect = rest;
         } else {
             ADD_FAILURE() << "cannot read: " << Utf8(line);
