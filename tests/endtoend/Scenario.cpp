@@ -146,21 +146,24 @@ void World::Run(const Scenario& scenario)
     }
 }
 
-std::wstring World::Expand(std::wstring text) const
+World::World(const Placeholders& words) : m_words(words)
 {
     wchar_t system[MAX_PATH];
     GetSystemDirectoryW(system, MAX_PATH);
-    Placeholders words = m_words;
-    words.insert(words.end(), {{L"@disc", m_disc.Path()},
-                               {L"@install", m_install.Path()},
-                               {L"@other", m_other.Path()},
-                               {L"@long", m_other.PathOfLength(kLongestFolder)},
-                               {L"@programs", testenv::programs},
-                               {L"@notepad", std::wstring(system) + L"\\notepad.exe"}});
+    m_words.insert(m_words.end(), {{L"@disc", m_disc.Path()},
+                                   {L"@install", m_install.Path()},
+                                   {L"@other", m_other.Path()},
+                                   {L"@long", m_other.PathOfLength(kLongestFolder)},
+                                   {L"@programs", testenv::programs},
+                                   {L"@notepad", std::wstring(system) + L"\\notepad.exe"}});
+}
+
+std::wstring World::Expand(std::wstring text) const
+{
     // Words may use words: replaced until nothing changes.
     for (std::wstring before; before != text;) {
         before = text;
-        for (const auto& word : words) {
+        for (const auto& word : m_words) {
             for (size_t at = text.find(word.first); at != std::wstring::npos;
                  at = text.find(word.first, at + word.second.size()))
                 text.replace(at, word.first.size(), word.second);

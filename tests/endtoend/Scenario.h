@@ -38,7 +38,8 @@ bool BelongsToThisRun(const Scenario& scenario);
 class World
 {
 public:
-    explicit World(const Placeholders& words) : m_words(words) {}
+    // The table's words, and the paths of this world's folders.
+    explicit World(const Placeholders& words);
     ~World();
     World(const World&) = delete;
     World& operator=(const World&) = delete;
@@ -63,8 +64,8 @@ private:
     void ExpectBox(const std::wstring& kind);
     void ExpectLook();
 
-    const Placeholders& m_words;
     ScratchFolder m_disc, m_install, m_other;
+    Placeholders m_words;
     TestRegistry m_registry;
     std::vector<std::wstring> m_recorders, m_associations;
     std::wstring m_start, m_notepad;
