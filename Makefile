@@ -8,8 +8,11 @@ PYTHON := /usr/bin/python3
 SHIPPED := build/win32
 TESTED := build/win64
 TESTED_I386 := build/win32-tests
+# The game profile to build the launcher for (docs/your-own-game.md).
+GAME ?= games/zentrava
+GAME_FLAG = -DLAUNCHER_GAME=$(abspath $(GAME))
 
-.PHONY: all setup build run test lint disc bench art clean
+.PHONY: all setup build run test lint disc bench preview clean
 
 all: build
 
@@ -17,14 +20,14 @@ setup:
 	@tools/setup.sh
 
 build: setup
-	@cmake --no-warn-unused-cli -S . -B $(SHIPPED) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DLAUNCHER_TESTS=OFF >/dev/null
+	@cmake --no-warn-unused-cli -S . -B $(SHIPPED) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DLAUNCHER_TESTS=OFF $(GAME_FLAG) >/dev/null
 	@cmake --build $(SHIPPED) -j2
 	@cmake --no-warn-unused-cli -S . -B $(TESTED) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
-		-DLAUNCHER_TESTS=ON >/dev/null
+		-DLAUNCHER_TESTS=ON $(GAME_FLAG) >/dev/null
 	@cmake --build $(TESTED) -j2
 	@cmake --no-warn-unused-cli -S . -B $(TESTED_I386) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DMINGW_THREADS=posix \
 		-DLAUNCHER_TESTS=ON -DLAUNCHER_ARCHITECTURE_ONLY=ON \
-		-DLAUNCHER_UNDER_TEST=$(CURDIR)/$(SHIPPED)/launcher.exe >/dev/null
+		-DLAUNCHER_UNDER_TEST=$(CURDIR)/$(SHIPPED)/launcher.exe $(GAME_FLAG) >/dev/null
 	@cmake --build $(TESTED_I386) -j2
 
 run: build
@@ -48,8 +51,9 @@ disc: build
 bench: build
 	@tools/bench.sh
 
-art:
-	$(PYTHON) tools/make_art.py
+# The launcher in every language of the game, side by side, in build/preview.png.
+preview: build
+	@tools/preview.sh
 
 clean:
 	rm -rf build

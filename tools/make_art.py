@@ -1,57 +1,32 @@
 #!/usr/bin/python3
-"""Draws the launcher's pictures: background, logos, button pictures and the icon.
+"""The launcher's pictures: background, logos, button pictures and the icon.
 
-Writes res/bitmaps/*.bmp (16-bit 5-5-5, bottom-up, the exact header the launcher's resources
-carry), res/launcher.ico and res/bitmaps.rc. The output is committed, so a build never needs
-this script; run it again after changing a label, a colour or a title:
-
-    /usr/bin/python3 tools/make_art.py
+A picture the profile's art/ folder holds is converted; any other is drawn from the profile's
+labels, words and colours. All are written as the launcher carries them: 16-bit 5-5-5 BMP,
+bottom-up, with the exact header its resources expect. tools/make_game.py calls write_pictures.
 """
-import math
 import os
 import random
 import struct
-import sys
 
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-RES = os.path.join(ROOT, "res")
-BITMAPS = os.path.join(RES, "bitmaps")
 FONTS = "/usr/share/fonts/truetype/dejavu"
 
 BACKGROUND_SIZE = (635, 395)
 LOGO_SIZE = (130, 116)
 BUTTON_SIZE = (300, 32)
+ICON_SIZE = (256, 256)
 COLUMN_LEFT, COLUMN_TOP, ROW_PITCH = 171, 186, 40
 PIXELS_PER_METRE = 3779
 
-LANGUAGES = ["DE", "EN", "ES", "FR", "IT", "PL", "RU"]
 STATES = ["UP", "ROLLOVER", "DOWN"]
-
-# Base name, slot in the column, label per language.
-BUTTONS = [
-    ("IDB_PLAY_BTN", 0, {"EN": "Play", "DE": "Spielen", "FR": "Jouer", "IT": "Gioca",
-                         "ES": "Jugar", "PL": "Graj", "RU": "Играть"}),
-    ("IDB_INSTALL_BTN", 0, {"EN": "Install", "DE": "Installieren", "FR": "Installer",
-                            "IT": "Installa", "ES": "Instalar", "PL": "Instaluj",
-                            "RU": "Установить"}),
-    ("IDB_MANUAL_BTN", 1, {"EN": "Manual", "DE": "Handbuch", "FR": "Manuel", "IT": "Manuale",
-                           "ES": "Manual", "PL": "Instrukcja", "RU": "Руководство"}),
-    ("IDB_README_BTN", 2, {"EN": "Readme", "DE": "Liesmich", "FR": "Lisez-moi", "IT": "Leggimi",
-                           "ES": "Léame", "PL": "Czytaj to", "RU": "Справка"}),
-    ("IDB_WEB_BTN", 3, {"EN": "Website", "DE": "Webseite", "FR": "Site web", "IT": "Sito web",
-                        "ES": "Sitio web", "PL": "Strona WWW", "RU": "Веб-сайт"}),
-    ("IDB_EXIT_BTN", 4, {"EN": "Exit", "DE": "Beenden", "FR": "Quitter", "IT": "Esci",
-                         "ES": "Salir", "PL": "Wyjście", "RU": "Выход"}),
-]
-
-# The subtitle word of the game's title; German, Polish and Russian keep the English title.
-SUBTITLES = {"EN": "KELVANE", "DE": "KELVANE", "PL": "KELVANE", "RU": "KELVANE",
-             "FR": "VAUDRINE", "IT": "TARPELLE", "ES": "MORVISCA"}
-
-GOLD_LIGHT = (255, 226, 150)
-GOLD_DARK = (176, 118, 40)
+# The resource base name of each button of the profile and its slot in the column.
+BUTTONS = {"play": ("IDB_PLAY_BTN", 0), "install": ("IDB_INSTALL_BTN", 0),
+           "manual": ("IDB_MANUAL_BTN", 1), "readme": ("IDB_README_BTN", 2),
+           "web": ("IDB_WEB_BTN", 3), "exit": ("IDB_EXIT_BTN", 4)}
+# Ordered dithering to 5 bits a channel: a 4 x 4 Bayer matrix, in eighths of a step.
+BAYER = [[0, 8, 2, 10], [12, 4, 14, 6], [3, 11, 1, 9], [15, 7, 13, 5]]
 
 
 def font(name, size):
@@ -160,22 +135,23 @@ def fitting_font(name, text, max_width, size):
     return font(name, size)
 
 
-def gold_text(image, box, text, face):
-    """Text filled with a vertical gold gradient and a dark outline."""
+def gold_text(image, box, text, face, colours):
+    """Text filled with a vertical gradient of the profile's two colours and a dark outline."""
     mask = Image.new("L", image.size, 0)
     centred_text(ImageDraw.Draw(mask), box, text, face, 255)
     outline = mask.filter(ImageFilter.MaxFilter(3))
     image.paste((20, 12, 4), (0, 0), outline)
-    gradient = vertical_gradient(image.size, [(0.0, GOLD_LIGHT), (1.0, GOLD_DARK)])
+    light, dark = colours
+    gradient = vertical_gradient(image.size, [(0.0, light), (1.0, dark)])
     top = max(0, box[1])
     bottom = min(image.size[1], box[3])
     shifted = gradient.resize((image.size[0], max(1, bottom - top)))
-    full = Image.new("RGB", image.size, GOLD_DARK)
+    full = Image.new("RGB", image.size, dark)
     full.paste(shifted, (0, top))
     image.paste(full, (0, 0), mask)
 
 
-def draw_logo(background, language):
+def draw_logo(background, profile, language):
     logo = background.crop((0, 0) + LOGO_SIZE).convert("RGBA")
     shade = Image.new("RGBA", LOGO_SIZE, (0, 0, 0, 0))
     sdraw = ImageDraw.Draw(shade)
@@ -184,12 +160,14 @@ def draw_logo(background, language):
     sdraw.ellipse([15, 13, 115, 103], outline=(120, 90, 50, 200), width=1)
     logo = Image.alpha_composite(logo, shade.filter(ImageFilter.GaussianBlur(0.6))).convert("RGB")
     draw = ImageDraw.Draw(logo)
-    centred_text(draw, (0, 20, 130, 36), "ZENTRAVA", font("DejaVuSans-Bold.ttf", 11),
+    colours = (profile.light, profile.dark)
+    centred_text(draw, (0, 20, 130, 36), profile.logo_above, font("DejaVuSans-Bold.ttf", 11),
                  (226, 214, 196), shadow=(0, 0, 0))
     draw.line([(32, 39), (98, 39)], fill=(200, 156, 80))
-    subtitle = SUBTITLES[language]
-    gold_text(logo, (12, 42, 118, 66), subtitle, fitting_font("DejaVuSerif-Bold.ttf", subtitle, 98, 18))
-    gold_text(logo, (0, 66, 130, 98), "II", font("DejaVuSerif-Bold.ttf", 26))
+    subtitle = profile.logo_words.get(language, profile.logo_word)
+    gold_text(logo, (12, 42, 118, 66), subtitle, fitting_font("DejaVuSerif-Bold.ttf", subtitle, 98, 18),
+              colours)
+    gold_text(logo, (0, 66, 130, 98), profile.logo_below, font("DejaVuSerif-Bold.ttf", 26), colours)
     return logo
 
 
@@ -256,17 +234,17 @@ def bmp555(image):
     return header + info + rows
 
 
-def draw_icon_master():
-    size = 256
-    icon = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+def draw_icon_master(profile):
+    size = ICON_SIZE[0]
+    icon = Image.new("RGBA", ICON_SIZE, (0, 0, 0, 0))
     draw = ImageDraw.Draw(icon)
     draw.ellipse([8, 8, 248, 248], fill=(18, 16, 40, 255), outline=(214, 170, 92, 255), width=14)
     draw.ellipse([34, 34, 222, 222], outline=(120, 90, 50, 255), width=5)
     face = font("DejaVuSerif-Bold.ttf", 150)
     layer = Image.new("RGB", (size, size), (0, 0, 0))
-    gold_text(layer, (0, 0, size, size - 10), "Z", face)
+    gold_text(layer, (0, 0, size, size - 10), profile.icon_letter, face, (profile.light, profile.dark))
     mask = Image.new("L", (size, size), 0)
-    centred_text(ImageDraw.Draw(mask), (0, 0, size, size - 10), "Z", face, 255)
+    centred_text(ImageDraw.Draw(mask), (0, 0, size, size - 10), profile.icon_letter, face, 255)
     icon.paste(layer, (0, 0), mask.filter(ImageFilter.MaxFilter(3)))
     return icon
 
@@ -322,8 +300,9 @@ def png_entry(image, bits):
     return out.getvalue()
 
 
-def write_icon(path):
-    master = draw_icon_master()
+
+
+def write_icon(path, master):
     entries = []
     for size in (16, 32, 48, 256):
         image = master.resize((size, size), Image.LANCZOS)
@@ -340,45 +319,98 @@ def write_icon(path):
         body += data
     with open(path, "wb") as f:
         f.write(directory + body)
-    return master
 
 
-def write_bitmap(name, image, rc_lines):
-    with open(os.path.join(BITMAPS, name + ".bmp"), "wb") as f:
-        f.write(bmp555(image))
-    rc_lines.append('%s BITMAP "bitmaps/%s.bmp"' % (name, name))
+def dithered(image):
+    """The picture in 5 bits a channel, its rounding spread by ordered dithering."""
+    result = image.copy()
+    source, target = image.load(), result.load()
+    width, height = image.size
+    for y in range(height):
+        row = BAYER[y % 4]
+        for x in range(width):
+            offset = row[x % 4] // 2
+            target[x, y] = tuple(min(255, c + offset) & ~7 for c in source[x, y])
+    return result
 
 
-def main():
-    os.makedirs(BITMAPS, exist_ok=True)
-    background = draw_background()
-    rc = ["// Written by tools/make_art.py: the launcher's pictures. The language of a picture",
+class Art:
+    """The pictures of the profile's art/ folder by name ("play-up-en"), each used once."""
+
+    def __init__(self, profile):
+        self.folder = os.path.join(profile.folder, "art")
+        self.files = {}
+        if os.path.isdir(self.folder):
+            for entry in sorted(os.listdir(self.folder)):
+                self.files[os.path.splitext(entry)[0].lower()] = entry
+        self.used = set()
+
+    def find(self, *names):
+        for name in names:
+            if name in self.files:
+                self.used.add(name)
+                return os.path.join(self.folder, self.files[name])
+        return None
+
+    def unused(self):
+        return [self.files[name] for name in sorted(set(self.files) - self.used)]
+
+    def picture(self, names, size, underlay, mode="RGB"):
+        """The first of NAMES in art/, of SIZE, over UNDERLAY where it is transparent."""
+        path = self.find(*names)
+        if path is None:
+            return None
+        try:
+            image = Image.open(path)
+            image.load()
+        except (OSError, Image.DecompressionBombError) as error:
+            raise ValueError("%s: is not a picture Pillow reads: %s" % (path, error))
+        if image.size != size:
+            raise ValueError("%s: is %d x %d pixels; it must be %d x %d" % (path, *image.size, *size))
+        image = Image.alpha_composite(underlay.convert("RGBA"), image.convert("RGBA"))
+        # The icon keeps its own colours and transparency: its formats hold both.
+        return image if mode == "RGBA" else dithered(image.convert("RGB"))
+
+
+def write_pictures(profile, folder):
+    """Writes bitmaps/, bitmaps.rc and launcher.ico into FOLDER; ValueError names a bad picture."""
+    art = Art(profile)
+    bitmaps = os.path.join(folder, "bitmaps")
+    os.makedirs(bitmaps, exist_ok=True)
+    rc = ["// Written by tools/make_game.py: the launcher's pictures. The language of a picture",
           "// is part of its name, so all of them are stored once, in US English.",
           '#include "resource.h"', "", "LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US", ""]
-    with open(os.path.join(BITMAPS, "background.bmp"), "wb") as f:
+
+    def write(name, image):
+        with open(os.path.join(bitmaps, name + ".bmp"), "wb") as f:
+            f.write(bmp555(image))
+        rc.append('%s BITMAP "bitmaps/%s.bmp"' % (name, name))
+
+    black = Image.new("RGB", BACKGROUND_SIZE)
+    background = art.picture(["background"], BACKGROUND_SIZE, black) or draw_background()
+    with open(os.path.join(bitmaps, "background.bmp"), "wb") as f:
         f.write(bmp555(background))
     rc.append('IDB_BACKGROUND BITMAP "bitmaps/background.bmp"')
-    for language in LANGUAGES:
-        write_bitmap("IDB_GAME_LOGO_" + language, draw_logo(background, language), rc)
-    for base, slot, labels in BUTTONS:
+    languages = sorted(profile.labels)
+    for language in languages:
+        logo = art.picture(["logo-" + language, "logo"], LOGO_SIZE, background.crop((0, 0) + LOGO_SIZE))
+        write("IDB_GAME_LOGO_" + language.upper(), logo or draw_logo(background, profile, language))
+    for button, (base, slot) in BUTTONS.items():
+        top = COLUMN_TOP + ROW_PITCH * slot
+        underlay = background.crop((COLUMN_LEFT, top, COLUMN_LEFT + BUTTON_SIZE[0], top + BUTTON_SIZE[1]))
         for state in STATES:
-            for language in LANGUAGES:
-                picture = draw_button(background, slot, labels[language], state)
-                write_bitmap("%s_%s_%s" % (base, state, language), picture, rc)
-    with open(os.path.join(RES, "bitmaps.rc"), "w") as f:
+            for language in languages:
+                name = "%s-%s-%s" % (button, state.lower(), language)
+                picture = art.picture([name], BUTTON_SIZE, underlay)
+                label = profile.labels[language][button]
+                write("%s_%s_%s" % (base, state, language.upper()),
+                      picture or draw_button(background, slot, label, state))
+    with open(os.path.join(folder, "bitmaps.rc"), "w") as f:
         f.write("\n".join(rc) + "\n")
-    write_icon(os.path.join(RES, "launcher.ico"))
 
-    # A preview of the whole window, for people choosing colours; not a resource.
-    if "--preview" in sys.argv:
-        preview = background.copy()
-        preview.paste(draw_logo(background, "EN"), (0, 0))
-        for base, slot, labels in BUTTONS[1:]:
-            preview.paste(draw_button(background, slot, labels["EN"], "UP"),
-                          (COLUMN_LEFT, COLUMN_TOP + ROW_PITCH * slot))
-        preview.paste(draw_button(background, 0, "Install", "ROLLOVER"), (COLUMN_LEFT, COLUMN_TOP))
-        preview.save(os.path.join(ROOT, "build", "art-preview.png"))
-
-
-if __name__ == "__main__":
-    main()
+    clear = Image.new("RGBA", ICON_SIZE, (0, 0, 0, 0))
+    write_icon(os.path.join(folder, "launcher.ico"),
+               art.picture(["icon"], ICON_SIZE, clear, "RGBA") or draw_icon_master(profile))
+    if art.unused():
+        raise ValueError("%s: %s: not a picture the launcher carries (background, icon, logo[-LANGUAGE], "
+                         "BUTTON-STATE-LANGUAGE)" % (art.folder, ", ".join(art.unused())))

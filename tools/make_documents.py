@@ -1,36 +1,24 @@
 #!/usr/bin/python3
-"""Writes the demo disc's manuals (PDF) and troubleshooting guides (RTF) into a folder.
+"""Writes a game's manuals (PDF) and troubleshooting guides (RTF) onto a demo disc.
 
-    /usr/bin/python3 tools/make_documents.py build/disc/support
+    /usr/bin/python3 tools/make_documents.py games/zentrava build/disc
 
-Every file name the launcher asks for gets a small but valid document saying which language
-and country it serves. Standard library only.
+Every file name the profile gives gets a small but valid document saying which language and
+country it serves. Standard library only.
 """
 import os
 import sys
 
-TITLE = "Zentrava: Kelvane 2"
+from game_profile import read_profile
 
-# File name, language and country the manual serves.
-MANUALS = [
-    ("Zentrava\u00ae_Kelvane\u2122_II_Manual-EN.pdf", "English", "United States"),
-    ("Zentrava\u2122_Kelvane\u2122_II_Manual-EN.pdf", "English", "all other countries"),
-    ("Zentrava\u00ae_Kelvane\u2122_II_Manual-FR.pdf", "French", "Canada"),
-    ("Zentrava\u2122_Kelvane\u2122_II_Manual-FR.pdf", "French", "all other countries"),
-    ("Zentrava\u2122_Kelvane\u2122_II_Manual-IT.pdf", "Italian", "all countries"),
-    ("Zentrava\u2122_Kelvane\u2122_II_Manual-DE.pdf", "German", "all countries"),
-    ("Zentrava\u2122_Kelvane\u2122_II_Manual-SP.pdf", "Spanish", "all countries"),
-    ("Zentrava\u2122_Kelvane\u2122_II_Manual-PL.pdf", "Polish", "all countries"),
-    ("Zentrava\u2122_Kelvane\u2122_II_Manual-RU.pdf", "Russian", "all countries"),
-]
 
-GUIDES = [
-    ("Zentrava\u2122_Kelvane\u2122_II_Troubleshooting_Guide.rtf", "English", "every language without a guide of its own"),
-    ("Zentrava\u2122_Kelvane\u2122_II_Troubleshooting_Guide-FR.rtf", "French", "all countries"),
-    ("Zentrava\u2122_Kelvane\u2122_II_Troubleshooting_Guide-IT.rtf", "Italian", "all countries"),
-    ("Zentrava\u2122_Kelvane\u2122_II_Troubleshooting_Guide-DE.rtf", "German", "all countries"),
-    ("Zentrava\u2122_Kelvane\u2122_II_Troubleshooting_Guide-SP.rtf", "Spanish", "all countries"),
-]
+def documents(default, by_language):
+    """(name, language code or "default") of every document in a profile's table."""
+    return [(default, "default")] + [(name, code) for code, name in by_language.items()]
+
+
+def audience(code):
+    return "every language without a document of its own" if code == "default" else code
 
 
 def pdf_text(text):
@@ -77,21 +65,25 @@ def rtf(lines):
             "\\f0\\fs32\\b %s\\b0\\fs22\\par\n%s\\par\n}\n" % (rtf_text(lines[0]), body)).encode("ascii")
 
 
-def main(folder):
-    os.makedirs(folder, exist_ok=True)
-    for name, language, country in MANUALS:
-        lines = [TITLE + " \u2013 Manual", "Language: " + language, "For: " + country,
-                 "File: " + name, "",
+def write(disc, name, data):
+    path = os.path.join(disc, *name.split("\\"))
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(data)
+
+
+def main(profile_folder, disc):
+    profile = read_profile(profile_folder)
+    title = profile.title
+    for name, code in documents(profile.manual, profile.manuals):
+        lines = [title + " \u2013 Manual", "For: " + audience(code), "File: " + name, "",
                  "This demo manual stands where the game's real manual would be."]
-        with open(os.path.join(folder, name), "wb") as f:
-            f.write(pdf(lines, "%s Manual (%s, %s)" % (TITLE, language, country)))
-    for name, language, country in GUIDES:
-        lines = [TITLE + " \u2013 Troubleshooting Guide", "Language: " + language,
-                 "For: " + country, "File: " + name, "",
-                 "If the game does not start, check that the DVD is in the drive."]
-        with open(os.path.join(folder, name), "wb") as f:
-            f.write(rtf(lines))
+        write(disc, name, pdf(lines, "%s Manual (%s)" % (title, code)))
+    for name, code in documents(profile.guide, profile.guides):
+        lines = [title + " \u2013 Troubleshooting Guide", "For: " + audience(code),
+                 "File: " + name, "", "If the game does not start, check that the DVD is in the drive."]
+        write(disc, name, rtf(lines))
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    main(sys.argv[1], sys.argv[2])

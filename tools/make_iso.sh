@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=build/iso-root
 tools/make_disc.sh "$root" build/win32
+source build/win32/game/game.env
 rm -f build/disc.iso
-xorriso -as mkisofs -quiet -J -joliet-long -r -V ZENTRAVA_K2 \
+xorriso -as mkisofs -quiet -J -joliet-long -r -V "$GAME_VOLUME_LABEL" \
     -o build/disc.iso "$root"
 echo "Wrote build/disc.iso"

@@ -14,7 +14,8 @@ tools/make_disc.sh "$disc" build/win32
 # still there the next time.
 wine_env_prefix "$PWD/build/run-prefix" 1024x768
 launcher="$disc/launcher.exe"
-title="Zentrava"
+source build/win32/game/game.env
+title="$GAME_TITLE"
 
 interactive=1
 if [ -z "${DISPLAY:-}" ]; then

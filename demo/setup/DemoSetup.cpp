@@ -9,11 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "GameProfile.h"
+
 namespace {
 
-constexpr wchar_t kGameKey[] = L"Software\\Halvorn\\Zentrava Kelvane 2";
-constexpr wchar_t kInstallFolder[] = L"\\Halvorn\\Zentrava Kelvane 2";
-constexpr wchar_t kGameFile[] = L"bin\\Tarvok2.exe";
+constexpr wchar_t kGameKey[] = GAME_REGISTRY_KEY_W;
+// Under Program Files, named as the key is under Software.
+constexpr wchar_t kInstallFolder[] = GAME_INSTALL_FOLDER_W;
+constexpr wchar_t kGameFile[] = GAME_DEFAULT_APP_FILE_W;
 constexpr wchar_t kPayload[] = L"payload\\";
 constexpr wchar_t kDocuments[] = L"support\\";
 constexpr wchar_t kTitle[] = L"Installing the demo";
@@ -98,7 +101,8 @@ bool Register(const std::wstring& folder)
         return false;
     // The launcher reads the executable's version from AppFile as it stands: a full path.
     const bool written =
-        SetString(key, L"Path", folder) && SetString(key, L"AppFile", folder + L"\\" + kGameFile);
+        SetString(key, GAME_PATH_VALUE_W, folder) &&
+        SetString(key, GAME_APP_FILE_VALUE_W, folder + L"\\" + kGameFile);
     RegCloseKey(key);
     return written;
 }
@@ -211,7 +215,7 @@ int Install(HINSTANCE instance, int show)
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = L"ZentravaDemoSetup";
+    wc.lpszClassName = L"DemoSetup";
     RegisterClassW(&wc);
     const int width = 448, height = 120;
     HWND window = CreateWindowW(wc.lpszClassName, kTitle, WS_CAPTION | WS_SYSMENU,

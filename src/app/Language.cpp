@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "GameProfile.h"
+
 namespace {
 
 // Two letters and the terminating zero: a longer code does not fit and counts as unreadable.
@@ -16,27 +18,16 @@ bool ReadLocaleCode(LCTYPE type, std::string& code)
     return true;
 }
 
-// "\x99" is the trade mark sign and "\xAE" the registered sign of Windows-1252.
-constexpr char kManualEnglish[] = "support\\Zentrava\x99_Kelvane\x99_II_Manual-EN.pdf";
-constexpr char kManualEnglishUS[] = "support\\Zentrava\xAE_Kelvane\x99_II_Manual-EN.pdf";
-constexpr char kManualFrench[] = "support\\Zentrava\x99_Kelvane\x99_II_Manual-FR.pdf";
-constexpr char kManualFrenchCA[] = "support\\Zentrava\xAE_Kelvane\x99_II_Manual-FR.pdf";
+constexpr char kManualEnglish[] = GAME_MANUAL_DEFAULT;
+constexpr char kManualEnglishUS[] = GAME_MANUAL_EN_US;
+constexpr char kManualFrench[] = GAME_MANUAL_FR;
+constexpr char kManualFrenchCA[] = GAME_MANUAL_FR_CA;
 
-constexpr LanguageEntry kManuals[] = {
-    {"it", "support\\Zentrava\x99_Kelvane\x99_II_Manual-IT.pdf"},
-    {"de", "support\\Zentrava\x99_Kelvane\x99_II_Manual-DE.pdf"},
-    {"es", "support\\Zentrava\x99_Kelvane\x99_II_Manual-SP.pdf"},
-    {"pl", "support\\Zentrava\x99_Kelvane\x99_II_Manual-PL.pdf"},
-    {"ru", "support\\Zentrava\x99_Kelvane\x99_II_Manual-RU.pdf"},
-};
+constexpr LanguageEntry kManuals[] = {GAME_MANUALS};
 
-constexpr char kTitleEnglish[] = "Zentrava: Kelvane 2";
+constexpr char kTitleEnglish[] = GAME_TITLE_DEFAULT;
 
-constexpr LanguageEntry kTitles[] = {
-    {"fr", "Zentrava: Vaudrine 2"},
-    {"it", "Zentrava: Tarpelle 2"},
-    {"es", "Zentrava: Morvisca 2"},
-};
+constexpr LanguageEntry kTitles[] = {GAME_TITLES};
 
 } // namespace
 

@@ -2,14 +2,15 @@
 #include "../app/MainFrame.h"
 #include "../framework/Text.h"
 #include "DiscCheck.h"
+#include "GameProfile.h"
 #include "InsertDiscMessage.h"
 
 namespace {
 
-constexpr wchar_t kInstallerFolder[] = L"support\\adobe\\";
+constexpr wchar_t kInstallerFolder[] = GAME_READER_FOLDER;
 constexpr wchar_t kAllFiles[] = L"*";
 // Newer reader first.
-constexpr const wchar_t* kInstallerPrefixes[] = {L"AdbeRdr934_", L"AdbeRdr930_"};
+constexpr const wchar_t* kInstallerPrefixes[] = {GAME_READER_PREFIXES};
 constexpr wchar_t kCountrySeparator[] = L"_";
 constexpr wchar_t kExactEnding[] = L".exe";
 constexpr wchar_t kAnyCountryEnding[] = L"_*.exe";

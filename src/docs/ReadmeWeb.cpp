@@ -3,21 +3,17 @@
 #include "../app/MainFrame.h"
 #include "DiscCheck.h"
 #include "DocumentPath.h"
+#include "GameProfile.h"
 
 namespace {
 
-constexpr wchar_t kWebAddress[] = L"https://www.example.com/zentrava-kelvane-2/";
+constexpr wchar_t kWebAddress[] = GAME_WEB_ADDRESS;
 // Started with the guide as its parameter when no program is registered for rich text.
 constexpr wchar_t kTextViewer[] = L"notepad.exe ";
 
-constexpr char kGuideEnglish[] = "support\\Zentrava\x99_Kelvane\x99_II_Troubleshooting_Guide.rtf";
+constexpr char kGuideEnglish[] = GAME_GUIDE_DEFAULT;
 
-constexpr LanguageEntry kGuides[] = {
-    {"fr", "support\\Zentrava\x99_Kelvane\x99_II_Troubleshooting_Guide-FR.rtf"},
-    {"it", "support\\Zentrava\x99_Kelvane\x99_II_Troubleshooting_Guide-IT.rtf"},
-    {"de", "support\\Zentrava\x99_Kelvane\x99_II_Troubleshooting_Guide-DE.rtf"},
-    {"es", "support\\Zentrava\x99_Kelvane\x99_II_Troubleshooting_Guide-SP.rtf"},
-};
+constexpr LanguageEntry kGuides[] = {GAME_GUIDES};
 
 } // namespace
 

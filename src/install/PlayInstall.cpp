@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr wchar_t kSetupFile[] = L".\\setup.exe";
-constexpr wchar_t kSetupParameters[] = L"/NORESTART";
+constexpr wchar_t kSetupFile[] = GAME_SETUP_PROGRAM;
+constexpr wchar_t kSetupParameters[] = GAME_SETUP_PARAMETERS;
 constexpr char kWorkingDirectoryText[] = "Unable to set current working directory to:\n";
 
 // Play honours a per-user installation before the machine-wide one.

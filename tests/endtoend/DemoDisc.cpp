@@ -3,7 +3,7 @@
 // installation folder, uninstalling brings Install back. The disc's programs are of this test
 // build's architecture: in the i386 run a 32-bit setup writes the key, which 64-bit Windows
 // keeps under Wow6432Node, and the shipped launcher must find it there.
-#include "../harness/Harness.h"
+#include "Scenario.h"
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -13,9 +13,9 @@ namespace {
 bool Installed()
 {
     // The key as the 64-bit registry holds it: a 32-bit setup's under Wow6432Node.
-    const char* key = sizeof(void*) == 4 ? kTestGameKeyWow64 : kTestGameKey;
+    const std::string key = GameKey(sizeof(void*) == 4);
     HKEY opened = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ | KEY_WOW64_64KEY, &opened) != 0)
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &opened) != 0)
         return false;
     RegCloseKey(opened);
     return true;
@@ -35,28 +35,29 @@ TEST(DemoDisc, InstallPlayAndUninstall)
     const std::wstring demo = testenv::demoDisc, launcherOnDisc = demo + L"\\launcher.exe";
     wchar_t programFiles[MAX_PATH] = L"";
     SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, 0, programFiles);
-    const std::wstring installed = std::wstring(programFiles) + L"\\Halvorn\\Zentrava Kelvane 2";
+    // The demo setup installs under Program Files as the game's key is under Software.
+    const std::wstring installed =
+        std::wstring(programFiles) + L"\\" + testenv::Widen(GameKey().substr(strlen("Software\\")));
     {
         LauncherProcess launcher(demo, launcherOnDisc);
         ASSERT_NE(launcher.Child(kInstallId), nullptr);
-        EXPECT_EQ(launcher.Caption(), L"Zentrava: Kelvane 2  v. 0.0.0");
+        EXPECT_EQ(launcher.Caption(), ExpandTableWords(L"@title  v. 0.0.0"));
         StartTheTopButton(launcher);
         ASSERT_TRUE(WaitUntil(&Installed, 20000)) << "the demo setup registers the game";
     }
-    EXPECT_TRUE(FileExists(installed + L"\\bin\\Tarvok2.exe"));
+    EXPECT_TRUE(FileExists(installed + L"\\" + ExpandTableWords(L"@default-game")));
     Settle(1500); // the setup window closes itself
 
     const std::wstring viewer = scratch / L"viewer.exe";
     CopyIn(testenv::programs + L"\\recorder.exe", viewer);
     AssociateWith(L".pdf", viewer);
     AssociateWith(L".rtf", viewer);
-    const std::pair<int, const wchar_t*> documents[] = {
-        {kManualId, L"\\support\\Zentrava\u00AE_Kelvane\u2122_II_Manual-EN.pdf"},
-        {kReadmeId, L"\\support\\Zentrava\u2122_Kelvane\u2122_II_Troubleshooting_Guide.rtf"}};
+    const std::pair<int, std::wstring> documents[] = {
+        {kManualId, ExpandTableWords(L"\\@manual")}, {kReadmeId, ExpandTableWords(L"\\@guide")}};
     {
         LauncherProcess launcher(demo, launcherOnDisc);
         EXPECT_EQ(launcher.Child(kInstallId), nullptr) << "Play takes the top place";
-        EXPECT_EQ(launcher.Caption(), L"Zentrava: Kelvane 2  v. 1.0.0");
+        EXPECT_EQ(launcher.Caption(), ExpandTableWords(L"@title  v. 1.0.0"));
         for (const auto& document : documents) {
             Click(launcher.Child(document.first));
             ASSERT_TRUE(WaitUntil([&] { return FileExists(viewer + L".log"); }));
@@ -78,7 +79,7 @@ TEST(DemoDisc, InstallPlayAndUninstall)
     }
     HWND game = nullptr;
     ASSERT_TRUE(
-        WaitUntil([&] { return (game = FindWindowW(L"Tarvok2DemoGame", nullptr)); }, 10000));
+        WaitUntil([&] { return (game = FindWindowW(L"DemoGame", nullptr)); }, 10000));
     // The game says where it was started.
     EXPECT_TRUE(WaitUntil([&] {
         wchar_t text[512] = L"";
@@ -87,7 +88,7 @@ TEST(DemoDisc, InstallPlayAndUninstall)
     }));
     PostMessageW(game, WM_CLOSE, 0, 0);
 
-    EXPECT_EQ(RunAndWait(demo + L"\\setup.exe", L"/uninstall", demo), 0);
+    EXPECT_EQ(RunAndWait(demo + ExpandTableWords(L"\\@setup-file"), L"/uninstall", demo), 0);
     EXPECT_FALSE(Installed());
     EXPECT_FALSE(FileExists(installed));
     LauncherProcess launcher(demo, launcherOnDisc);

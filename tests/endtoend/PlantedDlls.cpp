@@ -5,7 +5,7 @@
 // DLLs also take their dependencies from the program's folder (Windows takes those of known
 // DLLs from the system folder), so VERSION, which Wine's startup DLLs import, cannot be
 // checked this way here: the import table check (ShippedFile) covers it.
-#include "../harness/Harness.h"
+#include "Scenario.h"
 
 #include <gtest/gtest.h>
 
@@ -42,9 +42,9 @@ TEST(PlantedDlls, TheLauncherLoadsOnlyTheSystemsCommonControls)
     ScratchFolder folder;
     const PlantedDll comctl32(folder, L"comctl32");
     CopyIn(testenv::launcher, folder / L"launcher.exe");
-    CopyIn(testenv::programs + L"\\stub_one_translation.exe", folder / L"bin\\Tarvok2.exe");
+    CopyIn(testenv::programs + L"\\stub_one_translation.exe", folder / ExpandTableWords(L"@default-game"));
     LauncherProcess launcher(folder.Path(), folder / L"launcher.exe");
-    EXPECT_EQ(launcher.Caption(), L"Zentrava: Kelvane 2  v. 1.2.3 beta")
+    EXPECT_EQ(launcher.Caption(), ExpandTableWords(L"@title  v. 1.2.3 beta"))
         << "the system's VERSION read the game's version";
     HWND manual = launcher.Child(kManualId);
     RECT rect = {};

@@ -26,21 +26,12 @@ const Word kKeys[] = {{L"Tab", VK_TAB},      {L"Up", VK_UP},         {L"Down", V
 const wchar_t* const kColumn[] = {nullptr, L"IDB_MANUAL_BTN", L"IDB_README_BTN", L"IDB_WEB_BTN",
                                   L"IDB_EXIT_BTN"};
 // "PLACE:NAME" names a value of the game's keys; "App Paths\PROGRAM" an Adobe program's.
-const std::pair<const wchar_t*, std::pair<HKEY, std::string>> kValuePlaces[] = {
-    {L"HKLM:", {HKEY_LOCAL_MACHINE, kTestGameKey}},
-    {L"HKCU:", {HKEY_CURRENT_USER, kTestGameKey}},
-    {L"WOW:", {HKEY_LOCAL_MACHINE, kTestGameKeyWow64}},
-    {L"App Paths\\", {HKEY_LOCAL_MACHINE, kAppPaths}}};
-
-std::vector<std::wstring> Split(const std::wstring& text, const std::wstring& separator)
+std::vector<std::pair<std::wstring, std::pair<HKEY, std::string>>> ValuePlaces()
 {
-    std::vector<std::wstring> parts;
-    size_t start = 0;
-    for (size_t end; (end = text.find(separator, start)) != std::wstring::npos;
-         start = end + separator.size())
-        parts.push_back(text.substr(start, end - start));
-    parts.push_back(text.substr(start));
-    return parts;
+    return {{L"HKLM:", {HKEY_LOCAL_MACHINE, GameKey()}},
+            {L"HKCU:", {HKEY_CURRENT_USER, GameKey()}},
+            {L"WOW:", {HKEY_LOCAL_MACHINE, GameKey(true)}},
+            {L"App Paths\\", {HKEY_LOCAL_MACHINE, kAppPaths}}};
 }
 
 bool StartsWith(const std::wstring& text, const std::wstring& prefix, std::wstring& rest)
@@ -72,6 +63,17 @@ std::string ThisLang()
 }
 
 } // namespace
+
+std::vector<std::wstring> Split(const std::wstring& text, const std::wstring& separator)
+{
+    std::vector<std::wstring> parts;
+    size_t start = 0;
+    for (size_t end; (end = text.find(separator, start)) != std::wstring::npos;
+         start = end + separator.size())
+        parts.push_back(text.substr(start, end - start));
+    parts.push_back(text.substr(start));
+    return parts;
+}
 
 Table LoadTable()
 {
@@ -111,6 +113,12 @@ Table LoadTable()
     EXPECT_EQ(locale.size(), std::size(localeWords)) << "no texts for the locale " << ThisLang();
     table.words.insert(table.words.end(), locale.begin(), locale.end());
     return table;
+}
+
+std::wstring ExpandTableWords(const std::wstring& text)
+{
+    static const Table table = LoadTable();
+    return Expand(table.words, text);
 }
 
 bool BelongsToThisRun(const Scenario& scenario)
@@ -160,10 +168,15 @@ World::World(const Placeholders& words) : m_words(words)
 
 std::wstring World::Expand(std::wstring text) const
 {
+    return ::Expand(m_words, text);
+}
+
+std::wstring Expand(const Placeholders& words, std::wstring text)
+{
     // Words may use words: replaced until nothing changes.
     for (std::wstring before; before != text;) {
         before = text;
-        for (const auto& word : m_words) {
+        for (const auto& word : words) {
             for (size_t at = text.find(word.first); at != std::wstring::npos;
                  at = text.find(word.first, at + word.second.size()))
                 text.replace(at, word.first.size(), word.second);
@@ -209,7 +222,7 @@ void World::Give(const std::wstring& items)
 void World::SetValue(const std::wstring& name, DWORD type, const std::string& bytes)
 {
     std::wstring value;
-    for (const auto& place : kValuePlaces) {
+    for (const auto& place : ValuePlaces()) {
         if (StartsWith(name, place.first, value)) {
             const bool appPath = place.first[0] == L'A';
             TestRegistry::Set(place.second.first,
@@ -395,8 +408,8 @@ void World::ExpectBox(const std::wstring& kind)
     const MessageBoxContent expected =
         kind == L"insert-disc" ? MessageBoxContent{Expand(L"@caption"), Expand(L"@text"), false}
         : StartsWith(kind, L"no-folder ", path)
-            ? MessageBoxContent{L"SimpleExtMFC", Expand(L"@no-folder\n") + path, true}
-            : MessageBoxContent{L"SimpleExtMFC", Expand(L"@no-command"), true};
+            ? MessageBoxContent{Expand(L"@app-title"), Expand(L"@no-folder\n") + path, true}
+            : MessageBoxContent{Expand(L"@app-title"), Expand(L"@no-command"), true};
     EXPECT_EQ(Utf8(shown.caption), Utf8(expected.caption));
     EXPECT_EQ(Utf8(shown.text), Utf8(expected.text));
     EXPECT_EQ(shown.hasIcon, expected.hasIcon) << "the exclamation icon";
@@ -406,7 +419,7 @@ bool World::IsLauncherMessage(const MessageBoxContent& box) const
 {
     std::wstring path;
     return (box.caption == Expand(L"@caption") && box.text == Expand(L"@text")) ||
-           (box.caption == L"SimpleExtMFC" &&
+           (box.caption == Expand(L"@app-title") &&
             (box.text == Expand(L"@no-command") ||
              StartsWith(box.text, Expand(L"@no-folder\n"), path)));
 }

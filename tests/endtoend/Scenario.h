@@ -32,6 +32,11 @@ struct Table
 // The table, with this run's locale; a failure says what could not be read.
 Table LoadTable();
 bool BelongsToThisRun(const Scenario& scenario);
+std::vector<std::wstring> Split(const std::wstring& text, const std::wstring& separator);
+// TEXT with the words replaced by their meanings, until none is left.
+std::wstring Expand(const Placeholders& words, std::wstring text);
+// TEXT with this run's table words: for the tests that need a few of them outside a scenario.
+std::wstring ExpandTableWords(const std::wstring& text);
 
 // A scratch disc (the launcher's current folder), an installation folder and another folder,
 // the game's registry keys cleared, and the launcher started on first use.

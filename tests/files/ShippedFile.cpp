@@ -1,7 +1,7 @@
 // The launcher that ships, read as a file: a PE32 GUI program for i386 without a time stamp that
 // imports only DLLs every Windows loads from its system folder, and every resource it must
 // carry in the stated format.
-#include "../harness/Harness.h"
+#include "../endtoend/Scenario.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +66,7 @@ TEST(ShippedFile, IsAPe32GuiProgramImportingOnlyKnownDlls)
 }
 
 // Every picture a 16-bit 5-5-5 bitmap of its size, with the header and padding stated, found by
-// name whatever the case, in English; no language beyond the seven.
+// name whatever the case, in English; no language beyond the profile's.
 TEST(ShippedFile, EveryPictureInItsFormat)
 {
     struct Kind
@@ -74,7 +74,8 @@ TEST(ShippedFile, EveryPictureInItsFormat)
         std::vector<std::wstring> names;
         LONG width, height;
     } kinds[] = {{{L"#131"}, 635, 395}, {{}, 130, 116}, {{}, 300, 32}};
-    for (const wchar_t* language : {L"DE", L"EN", L"ES", L"FR", L"IT", L"PL", L"RU"}) {
+    const std::wstring languages = ExpandTableWords(L"@picture-languages");
+    for (const std::wstring& language : Split(languages, L" ")) {
         kinds[1].names.push_back(std::wstring(L"IDB_GAME_LOGO_") + language);
         for (const wchar_t* button : {L"PLAY", L"INSTALL", L"MANUAL", L"README", L"WEB", L"EXIT"}) {
             for (const wchar_t* state : {L"UP", L"DOWN", L"ROLLOVER"})
@@ -97,11 +98,11 @@ TEST(ShippedFile, EveryPictureInItsFormat)
             EXPECT_EQ(data.substr(data.size() - 2), std::string(2, '\0')) << testenv::Narrow(name);
         }
     }
-    EXPECT_EQ(kinds[2].names.size(), 126u);
-    const std::pair<const char*, bool> found[] = {{"IDB_PLAY_BTN_UP_de", true},
+    EXPECT_EQ(kinds[2].names.size(), 18 * Split(languages, L" ").size());
+    const std::pair<const char*, bool> found[] = {{"IDB_PLAY_BTN_UP_en", true},
                                                   {"idb_game_logo_en", true},
                                                   {"IDB_GAME_LOGO_En", true},
-                                                  {"IDB_GAME_LOGO_nl", false}};
+                                                  {"IDB_GAME_LOGO_xx", false}};
     for (const auto& name : found)
         EXPECT_EQ(FindResourceA(Shipped(), name.first, MAKEINTRESOURCEA(2)) != nullptr, name.second)
             << name.first;
@@ -118,18 +119,14 @@ TEST(ShippedFile, IconsStringsAndManifest)
     EXPECT_EQ(icons,
               (std::multiset<std::pair<int, int>>{
                   {16, 8}, {16, 32}, {32, 8}, {32, 32}, {48, 8}, {48, 32}, {256, 8}, {256, 32}}));
-    // The messages in eight languages; string 129, the insert-disc caption, is the block's second.
-    const LPCWSTR messages = MAKEINTRESOURCEW(129 / 16 + 1);
-    EXPECT_EQ(Languages(RT_STRING, messages), (std::set<WORD>{0, 7, 10, 12, 16, 1045, 1049, 3084}));
-    const auto second = [](const std::string& block) {
-        const auto* first = reinterpret_cast<const wchar_t*>(block.data());
-        return std::wstring(first + 2 + first[0], static_cast<size_t>(first[1 + first[0]]));
-    };
-    EXPECT_EQ(second(Data(RT_STRING, messages, 3084)), L"") << "Canadian French has none";
-    EXPECT_EQ(second(Data(RT_STRING, messages, 1049)), L"\u041E\u0448\u0438\u0431\u043A\u0430");
+    // The messages in the profile's languages (their texts are each locale's scenarios').
+    std::set<WORD> languages;
+    for (const std::wstring& language : Split(ExpandTableWords(L"@message-languages"), L" "))
+        languages.insert(static_cast<WORD>(std::stoi(language)));
+    EXPECT_EQ(Languages(RT_STRING, MAKEINTRESOURCEW(129 / 16 + 1)), languages);
     const std::string block = Data(RT_STRING, MAKEINTRESOURCEW(57344 / 16 + 1), 0);
     const auto* application = reinterpret_cast<const wchar_t*>(block.data());
-    EXPECT_EQ(std::wstring(application + 1, static_cast<size_t>(application[0])), L"SimpleExtMFC");
+    EXPECT_EQ(std::wstring(application + 1, static_cast<size_t>(application[0])), ExpandTableWords(L"@app-title"));
     EXPECT_NE(Data(RT_MANIFEST, MAKEINTRESOURCEW(1), 0).find("level=\"asInvoker\""),
               std::string::npos);
 }

@@ -118,6 +118,23 @@ bool FileExists(const std::wstring& path)
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+std::wstring TableWord(const std::wstring& word)
+{
+    const std::wstring table = testenv::Widen(ReadWholeFile(testenv::scenarios));
+    const size_t at = table.find(L"\n" + word + L" = ");
+    if (at == std::wstring::npos)
+        return L"";
+    const size_t start = at + word.size() + 4;
+    return table.substr(start, table.find(L'\n', start) - start);
+}
+
+std::string GameKey(bool wow64)
+{
+    static const std::string key = testenv::Narrow(TableWord(L"@game-key"), CP_ACP);
+    static const std::string root = "Software\\";
+    return wow64 ? root + "Wow6432Node\\" + key.substr(root.size()) : key;
+}
+
 void TestRegistry::Set(HKEY hive, const std::string& key, const std::string& name, DWORD type,
                        const std::string& bytes)
 {
@@ -131,7 +148,7 @@ void TestRegistry::Set(HKEY hive, const std::string& key, const std::string& nam
 
 void TestRegistry::Clear()
 {
-    const std::string keys[] = {kTestGameKey, kTestGameKeyWow64,
+    const std::string keys[] = {GameKey(), GameKey(true),
                                 kAppPaths + std::string("AcroRd32.exe"),
                                 kAppPaths + std::string("Acrobat.exe")};
     for (HKEY hive : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {

@@ -39,8 +39,10 @@ void CopyIn(const std::wstring& source, const std::wstring& path);
 std::string ReadWholeFile(const std::wstring& path);
 bool FileExists(const std::wstring& path);
 
-constexpr char kTestGameKey[] = "Software\\Halvorn\\Zentrava Kelvane 2";
-constexpr char kTestGameKeyWow64[] = "Software\\Wow6432Node\\Halvorn\\Zentrava Kelvane 2";
+// A shorthand of the end-to-end table ("@game-key"): the game's names come from its profile.
+std::wstring TableWord(const std::wstring& word);
+// The game's registry key, as 32-bit programs see it on 64-bit Windows when WOW64.
+std::string GameKey(bool wow64 = false);
 constexpr char kAppPaths[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
 
 // Every key a test may touch under the game's and Adobe's keys is removed before and after it.

@@ -6,6 +6,7 @@
 #include "../../src/install/RegistryReader.h"
 #include "../../src/install/VersionReader.h"
 #include "../harness/Harness.h"
+#include "GameProfile.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,13 @@
 
 namespace {
 
-constexpr const char* kKey = kTestGameKey;
+// The key is the game's: the launcher reads only there.
+const char* Key()
+{
+    static const std::string key = GameKey();
+    return key.c_str();
+}
+
 constexpr size_t kSizes[] = {0, 1, 255, 256, 257, 4096};
 
 struct RawCase
@@ -44,9 +51,9 @@ TEST(ReadRegistryString, TakesTheStoredBytesWithOneTerminatorRemoved)
     };
     for (const RawCase& c : cases) {
         if (c.type != REG_NONE)
-            TestRegistry::Set(HKEY_LOCAL_MACHINE, kKey, c.name, c.type, c.stored);
+            TestRegistry::Set(HKEY_LOCAL_MACHINE, Key(), c.name, c.type, c.stored);
         std::string out = "stale";
-        EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kKey, c.name, out), c.read) << c.name;
+        EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, Key(), c.name, out), c.read) << c.name;
         EXPECT_EQ(out, c.expected) << c.name;
     }
 }
@@ -67,9 +74,9 @@ TEST(ReadRegistryString, ValuesOfEveryTypeAndSize)
             const std::string what =
                 "type " + std::to_string(type.first) + ", " + std::to_string(kSizes[i]) + " bytes";
             const std::string letters(kSizes[i], 'Q');
-            TestRegistry::Set(HKEY_LOCAL_MACHINE, kKey, "Path", type.first, letters);
+            TestRegistry::Set(HKEY_LOCAL_MACHINE, Key(), "Path", type.first, letters);
             std::string out;
-            EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kKey, "Path", out),
+            EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, Key(), "Path", out),
                       type.second[i] == 'y')
                 << what;
             EXPECT_EQ(out, type.second[i] == 'y' ? letters : "") << what;
@@ -78,8 +85,8 @@ TEST(ReadRegistryString, ValuesOfEveryTypeAndSize)
             std::string bytes(kSizes[i], '\0');
             for (char& byte : bytes)
                 byte = static_cast<char>(random());
-            TestRegistry::Set(HKEY_LOCAL_MACHINE, kKey, "Path", type.first, bytes);
-            if (ReadRegistryString(HKEY_LOCAL_MACHINE, kKey, "Path", out))
+            TestRegistry::Set(HKEY_LOCAL_MACHINE, Key(), "Path", type.first, bytes);
+            if (ReadRegistryString(HKEY_LOCAL_MACHINE, Key(), "Path", out))
                 EXPECT_TRUE(out == bytes || out + '\0' == bytes) << what << ", random";
         }
     }
@@ -93,21 +100,19 @@ struct ManualCase
 };
 
 // Comparisons are exact: no case folding, no trimming; an unknown country takes the language's
-// plain manual. ("\x99" is the trade mark sign and "\xAE" the registered sign of Windows-1252.)
+// plain manual. The names are the profile's, as the launcher is built with them.
 TEST(Language, CodesNoLocaleGives)
 {
     const ManualCase manuals[] = {
-        {"EN", "US", "support\\Zentrava\x99_Kelvane\x99_II_Manual-EN.pdf"},
-        {"en", "", "support\\Zentrava\x99_Kelvane\x99_II_Manual-EN.pdf"},
-        {"fr", "ca", "support\\Zentrava\x99_Kelvane\x99_II_Manual-FR.pdf"},
-        {"fr", "", "support\\Zentrava\x99_Kelvane\x99_II_Manual-FR.pdf"},
-        {"de ", "DE", "support\\Zentrava\x99_Kelvane\x99_II_Manual-EN.pdf"},
+        {"EN", "US", GAME_MANUAL_DEFAULT}, {"en", "", GAME_MANUAL_DEFAULT},
+        {"fr", "ca", GAME_MANUAL_FR},      {"fr", "", GAME_MANUAL_FR},
+        {"de ", "DE", GAME_MANUAL_DEFAULT},
     };
     for (const ManualCase& c : manuals)
         EXPECT_EQ(SelectManualFile(c.language, c.country), c.manual)
             << c.language << "-" << c.country;
     for (const char* language : {"FR", "", "it "})
-        EXPECT_EQ(GetGameTitle(language), "Zentrava: Kelvane 2") << language;
+        EXPECT_EQ(GetGameTitle(language), GAME_TITLE_DEFAULT) << language;
 }
 
 // The launcher reads one version a process; only a second read in the same process shows a

@@ -1,0 +1,232 @@
+"""Reads and checks a game profile: games/NAME/game.toml and its optional art/ folder.
+
+Everything that differs between games is in the profile; the launcher's sources only shape it.
+A profile that breaks a rule raises ProfileError naming the file, the field and the rule, so a
+wrong launcher is never built.
+"""
+import os
+import re
+import tomllib
+from urllib.parse import urlsplit
+
+BUTTONS = ["play", "install", "manual", "readme", "web", "exit"]
+
+# Windows primary language identifiers of the languages a profile may carry.
+LANGUAGES = {
+    "cs": 0x05, "da": 0x06, "de": 0x07, "en": 0x09, "es": 0x0A, "fi": 0x0B, "fr": 0x0C,
+    "hu": 0x0E, "it": 0x10, "ja": 0x11, "ko": 0x12, "nl": 0x13, "no": 0x14, "pl": 0x15,
+    "pt": 0x16, "ru": 0x19, "sv": 0x1D, "tr": 0x1F, "zh": 0x04,
+}
+# Sublanguage identifiers of the countries a message may be written for.
+COUNTRIES = {
+    "en-US": 0x01, "en-GB": 0x02, "fr-FR": 0x01, "fr-BE": 0x02, "fr-CA": 0x03, "de-DE": 0x01,
+    "de-CH": 0x02, "de-AT": 0x03, "es-MX": 0x02, "es-ES": 0x03, "it-IT": 0x01, "pl-PL": 0x01,
+    "ru-RU": 0x01, "pt-BR": 0x01, "pt-PT": 0x02, "nl-NL": 0x01, "ja-JP": 0x01, "zh-CN": 0x02,
+}
+# The launcher gives a manual of their own to these two countries only.
+MANUAL_COUNTRIES = ["en-US", "fr-CA"]
+
+# The launcher's buffers: a message, its caption and the application title hold 99 characters.
+MESSAGE_LIMIT = 99
+# A document or game file leaves room for its folder within Windows's 260.
+PATH_LIMIT = 200
+TEXT_LIMIT = 200
+REGISTRY_ROOT = "Software\\"
+VOLUME_LABEL = re.compile(r"^[A-Z0-9_]{1,32}$")
+
+
+class ProfileError(Exception):
+    pass
+
+
+class Profile:
+    """A checked profile: plain attributes, texts in Unicode."""
+
+
+class Reader:
+    def __init__(self, path):
+        self.path = path
+        self.problems = []
+
+    def fail(self, field, rule):
+        self.problems.append("%s: %s: %s" % (self.path, field, rule))
+
+    def table(self, data, field):
+        value = data.get(field.split(".")[-1], {})
+        if not isinstance(value, dict):
+            self.fail(field, "must be a table")
+            return {}
+        return value
+
+    def text(self, data, field, **rules):
+        return self.check(field, data.get(field.split(".")[-1]), **rules)
+
+    def check(self, field, value, limit=TEXT_LIMIT, required=True, cp1252=False):
+        if value is None:
+            if required:
+                self.fail(field, "is required")
+            return None
+        if not isinstance(value, str) or not value:
+            self.fail(field, "must be a text that is not empty")
+            return None
+        if len(value) > limit:
+            self.fail(field, "has %d characters; at most %d fit" % (len(value), limit))
+        for character in value:
+            if ord(character) < 0x20:
+                self.fail(field, "holds the control character U+%04X" % ord(character))
+            elif cp1252 and not encodable(character):
+                self.fail(field, "'%s' (U+%04X) is not in Windows-1252" % (character, ord(character)))
+        return value
+
+    def language(self, field, code, countries=()):
+        if code in LANGUAGES or code in countries:
+            return True
+        self.fail(field, "'%s' is not a language code this launcher knows (%s)" %
+                  (code, ", ".join(sorted(LANGUAGES) + sorted(countries))))
+        return False
+
+    def by_language(self, data, field, countries=(), **rules):
+        """A table of one default text and texts per language: (default, {code: text})."""
+        entries = self.table(data, field)
+        default = self.text(entries, field + ".default", **rules)
+        others = {}
+        for code in entries:
+            if code != "default" and self.language(field, code, countries):
+                others[code] = self.text(entries, "%s.%s" % (field, code), **rules)
+        return default, others
+
+    def colour(self, data, field):
+        value = data.get(field.split(".")[-1])
+        if (not isinstance(value, list) or len(value) != 3 or
+                not all(isinstance(v, int) and 0 <= v <= 255 for v in value)):
+            self.fail(field, "must be three numbers from 0 to 255")
+            return (0, 0, 0)
+        return tuple(value)
+
+
+def encodable(character):
+    try:
+        character.encode("cp1252")
+        return True
+    except UnicodeEncodeError:
+        return False
+
+
+def read_game(reader, data, profile):
+    paths = dict(limit=PATH_LIMIT, cp1252=True)
+    profile.title, profile.titles = reader.by_language(data, "title", cp1252=True)
+    profile.manual, profile.manuals = reader.by_language(data, "manual", MANUAL_COUNTRIES, **paths)
+    if "en" in profile.manuals:
+        reader.fail("manual.en", "English's manual is the default: name it there")
+    profile.guide, profile.guides = reader.by_language(data, "guide", **paths)
+
+    web = reader.table(data, "web")
+    profile.web = reader.text(web, "web.address")
+    if profile.web is not None:
+        parts = urlsplit(profile.web)
+        if (parts.scheme not in ("http", "https") or not parts.netloc or
+                not profile.web.isascii() or re.search(r"\s", profile.web)):
+            reader.fail("web.address", "'%s' is not a full http or https address" % profile.web)
+
+    registry = reader.table(data, "registry")
+    profile.key = reader.text(registry, "registry.key", cp1252=True)
+    if profile.key and not profile.key.startswith(REGISTRY_ROOT):
+        reader.fail("registry.key", "must start with '%s'" % REGISTRY_ROOT)
+    profile.path_value = reader.text(registry, "registry.path_value", cp1252=True)
+    profile.app_file_value = reader.text(registry, "registry.app_file_value", cp1252=True)
+    profile.default_app_file = reader.text(registry, "registry.default_app_file", **paths)
+
+    setup = reader.table(data, "setup")
+    profile.setup = reader.text(setup, "setup.program", limit=PATH_LIMIT)
+    profile.setup_parameters = reader.text(setup, "setup.parameters", required=False) or ""
+
+    installer = reader.table(data, "reader")
+    profile.reader_folder = reader.text(installer, "reader.folder", limit=PATH_LIMIT)
+    if profile.reader_folder and not profile.reader_folder.endswith("\\"):
+        reader.fail("reader.folder", "must end with a backslash")
+    prefixes = installer.get("prefixes")
+    if not isinstance(prefixes, list) or not prefixes:
+        reader.fail("reader.prefixes", "must be a list of one or more names, newest first")
+        prefixes = []
+    profile.reader_prefixes = [reader.check("reader.prefixes", p) for p in prefixes]
+
+
+def read_messages(reader, data, profile):
+    messages = reader.table(data, "insert_disc")
+    profile.application_title = reader.text(messages, "insert_disc.application_title",
+                                            limit=MESSAGE_LIMIT)
+    profile.messages = {}
+    for code in messages:
+        if code == "application_title":
+            continue
+        field = "insert_disc." + code
+        if code != "default" and not reader.language(field, code, COUNTRIES):
+            continue
+        entry = reader.table(messages, field)
+        profile.messages[code] = (
+            reader.text(entry, field + ".caption", limit=MESSAGE_LIMIT, required=False),
+            reader.text(entry, field + ".text", limit=MESSAGE_LIMIT))
+    if "default" not in profile.messages:
+        reader.fail("insert_disc.default", "is required: every language without a message "
+                    "of its own shows it")
+
+
+def read_art(reader, data, profile):
+    buttons = reader.table(data, "buttons")
+    profile.labels = {}
+    for code in buttons:
+        if reader.language("buttons", code):
+            labels = reader.table(buttons, "buttons." + code)
+            profile.labels[code] = {b: reader.text(labels, "buttons.%s.%s" % (code, b), limit=40)
+                                    for b in BUTTONS}
+    if "en" not in profile.labels:
+        reader.fail("buttons.en", "is required: English is every other language's fallback")
+
+    logo = reader.table(data, "logo")
+    profile.logo_above = reader.text(logo, "logo.above", limit=20)
+    profile.logo_below = reader.text(logo, "logo.below", limit=6)
+    profile.icon_letter = reader.text(logo, "logo.icon", limit=2)
+    profile.logo_word, profile.logo_words = reader.by_language(logo, "logo.words", limit=20)
+
+    colours = reader.table(data, "colours")
+    profile.light = reader.colour(colours, "colours.light")
+    profile.dark = reader.colour(colours, "colours.dark")
+
+
+def read_release(reader, data, profile):
+    version = reader.table(data, "version")
+    for field in ("company", "description", "product", "file_version", "product_version",
+                  "manifest_name"):
+        setattr(profile, field, reader.text(version, "version." + field))
+    for field in ("file_version", "product_version"):
+        value = getattr(profile, field)
+        if value is not None and not re.fullmatch(r"\d{1,5}(\.\d{1,5}){0,3}", value):
+            reader.fail("version." + field, "'%s' is not one to four numbers with dots" % value)
+    if profile.manifest_name and not re.fullmatch(r"[A-Za-z0-9_.-]+", profile.manifest_name):
+        reader.fail("version.manifest_name", "may hold only letters, digits, '.', '-' and '_'")
+
+    disc = reader.table(data, "disc")
+    profile.volume_label = reader.text(disc, "disc.volume_label", limit=32)
+    if profile.volume_label and not VOLUME_LABEL.match(profile.volume_label):
+        reader.fail("disc.volume_label", "may hold only A to Z, 0 to 9 and '_'")
+
+
+def read_profile(folder):
+    """The checked profile in FOLDER, or ProfileError listing every rule it breaks."""
+    path = os.path.join(folder, "game.toml")
+    try:
+        with open(path, "rb") as f:
+            data = tomllib.load(f)
+    except OSError as error:
+        raise ProfileError("%s: cannot be read: %s" % (path, error.strerror))
+    except tomllib.TOMLDecodeError as error:
+        raise ProfileError("%s: is not TOML: %s" % (path, error))
+    reader = Reader(path)
+    profile = Profile()
+    profile.folder = folder
+    profile.name = os.path.basename(os.path.normpath(folder))
+    for part in (read_game, read_messages, read_art, read_release):
+        part(reader, data, profile)
+    if reader.problems:
+        raise ProfileError("\n".join(reader.problems))
+    return profile
