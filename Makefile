@@ -33,8 +33,9 @@ build: setup
 run: build
 	@tools/run.sh
 
+# TESTS=profile runs only the tests of what differs between games (a CTest label).
 test: build lint
-	@tests/run-tests.sh
+	@tests/run-tests.sh $(if $(TESTS),-L $(TESTS))
 
 # Static analysis of our own code: clean, or the target fails.
 lint: setup

@@ -26,6 +26,8 @@ def shorthands(profile):
     prefixes = profile.reader_prefixes + profile.reader_prefixes[:1]
     return [
         ("@game-key", profile.key),
+        ("@path", profile.path_value),
+        ("@appfile", profile.app_file_value),
         ("@default-game", profile.default_app_file),
         ("@setup-file", profile.setup[2:] if profile.setup.startswith(".\\") else profile.setup),
         ("@setup-parameters", profile.setup_parameters),

@@ -14,7 +14,7 @@ BUTTONS = ["play", "install", "manual", "readme", "web", "exit"]
 # Windows primary language identifiers of the languages a profile may carry.
 LANGUAGES = {
     "cs": 0x05, "da": 0x06, "de": 0x07, "en": 0x09, "es": 0x0A, "fi": 0x0B, "fr": 0x0C,
-    "hu": 0x0E, "it": 0x10, "ja": 0x11, "ko": 0x12, "nl": 0x13, "no": 0x14, "pl": 0x15,
+    "hu": 0x0E, "it": 0x10, "ja": 0x11, "ko": 0x12, "nb": 0x14, "nl": 0x13, "pl": 0x15,
     "pt": 0x16, "ru": 0x19, "sv": 0x1D, "tr": 0x1F, "zh": 0x04,
 }
 # Sublanguage identifiers of the countries a message may be written for.

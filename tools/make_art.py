@@ -1,4 +1,3 @@
-#!/usr/bin/python3
 """The launcher's pictures: background, logos, button pictures and the icon.
 
 A picture the profile's art/ folder holds is converted; any other is drawn from the profile's
@@ -25,7 +24,8 @@ STATES = ["UP", "ROLLOVER", "DOWN"]
 BUTTONS = {"play": ("IDB_PLAY_BTN", 0), "install": ("IDB_INSTALL_BTN", 0),
            "manual": ("IDB_MANUAL_BTN", 1), "readme": ("IDB_README_BTN", 2),
            "web": ("IDB_WEB_BTN", 3), "exit": ("IDB_EXIT_BTN", 4)}
-# Ordered dithering to 5 bits a channel: a 4 x 4 Bayer matrix, in eighths of a step.
+# Ordered dithering to 5 bits a channel: half of a 4 x 4 Bayer matrix entry is added to a
+# channel before its low three bits are dropped.
 BAYER = [[0, 8, 2, 10], [12, 4, 14, 6], [3, 11, 1, 9], [15, 7, 13, 5]]
 
 
@@ -412,5 +412,6 @@ def write_pictures(profile, folder):
     write_icon(os.path.join(folder, "launcher.ico"),
                art.picture(["icon"], ICON_SIZE, clear, "RGBA") or draw_icon_master(profile))
     if art.unused():
-        raise ValueError("%s: %s: not a picture the launcher carries (background, icon, logo[-LANGUAGE], "
-                         "BUTTON-STATE-LANGUAGE)" % (art.folder, ", ".join(art.unused())))
+        raise ValueError("%s: %s: not a picture the launcher carries (background, icon, logo, "
+                         "logo-LANGUAGE, BUTTON-STATE-LANGUAGE, for a language of [buttons])"
+                         % (art.folder, ", ".join(art.unused())))

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Lays out a disc folder from one build, named as its game's profile says: the launcher and
-# autorun.inf at the root, the demo setup and its payload, the manuals and guides, and a
-# reader-installer stand-in.
+# autorun.inf at the root, the demo setup and its payload (the game and a copy of the documents),
+# the manuals and guides, and a reader-installer stand-in.
 #
 #   tools/make_disc.sh FOLDER BUILD      e.g. build/disc build/win64
 set -euo pipefail
@@ -16,6 +16,10 @@ cp "$build/launcher.exe" "$disc/launcher.exe"
 cp "$build/demo/setup.exe" "$disc/$GAME_SETUP"
 cp "$build/demo/game.exe" "$disc/payload/$GAME_DEFAULT_APP_FILE"
 cp "$build/demo/reader.exe" "$disc/$GAME_READER_INSTALLER"
-/usr/bin/python3 tools/make_documents.py "$GAME_PROFILE" "$disc"
+# The documents are read from the disc, and from the installation once the setup has copied
+# the payload.
+for folder in "$disc" "$disc/payload"; do
+    /usr/bin/python3 tools/make_documents.py "$GAME_PROFILE" "$folder"
+done
 printf '[autorun]\r\nopen=launcher.exe\r\nicon=launcher.exe,0\r\nlabel=%s\r\n' "$GAME_TITLE" \
     >"$disc/autorun.inf"

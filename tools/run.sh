@@ -14,8 +14,8 @@ tools/make_disc.sh "$disc" build/win32
 # still there the next time.
 wine_env_prefix "$PWD/build/run-prefix" 1024x768
 launcher="$disc/launcher.exe"
-source build/win32/game/game.env
-title="$GAME_TITLE"
+# Whatever the game and the language, the caption holds the version after this.
+title="  v\\. "
 
 interactive=1
 if [ -z "${DISPLAY:-}" ]; then

@@ -18,7 +18,6 @@ constexpr wchar_t kGameKey[] = GAME_REGISTRY_KEY_W;
 constexpr wchar_t kInstallFolder[] = GAME_INSTALL_FOLDER_W;
 constexpr wchar_t kGameFile[] = GAME_DEFAULT_APP_FILE_W;
 constexpr wchar_t kPayload[] = L"payload\\";
-constexpr wchar_t kDocuments[] = L"support\\";
 constexpr wchar_t kTitle[] = L"Installing the demo";
 constexpr UINT_PTR kStepTimer = 1;
 constexpr UINT kStepMilliseconds = 120;
@@ -58,21 +57,22 @@ std::wstring InstallFolder()
     return std::wstring(programFiles) + kInstallFolder;
 }
 
-// The game, and every manual and guide, so that Manual and Readme find them once installed.
-std::vector<CopyStep> PlanCopies(const std::wstring& disc, const std::wstring& folder)
+// Everything under FROM, folders included: the disc's payload holds the game and every manual
+// and guide, so that Play, Manual and Readme find them once installed.
+void PlanCopies(const std::wstring& from, const std::wstring& to, std::vector<CopyStep>& steps)
 {
-    std::vector<CopyStep> steps = {{disc + kPayload + kGameFile, folder + L"\\" + kGameFile}};
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((disc + kDocuments + L"*").c_str(), &found);
+    HANDLE search = FindFirstFileW((from + L"*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
-        return steps;
+        return;
     do {
+        const std::wstring name = found.cFileName;
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-            steps.push_back({disc + kDocuments + found.cFileName,
-                             folder + L"\\" + kDocuments + found.cFileName});
+            steps.push_back({from + name, to + name});
+        else if (name != L"." && name != L"..")
+            PlanCopies(from + name + L"\\", to + name + L"\\", steps);
     } while (FindNextFileW(search, &found));
     FindClose(search);
-    return steps;
 }
 
 bool MakeFoldersFor(const std::wstring& file)
@@ -206,7 +206,7 @@ int Install(HINSTANCE instance, int show)
 {
     g_install.disc = ProgramFolder();
     g_install.folder = InstallFolder();
-    g_install.steps = PlanCopies(g_install.disc, g_install.folder);
+    PlanCopies(g_install.disc + kPayload, g_install.folder + L"\\", g_install.steps);
 
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);

@@ -4,6 +4,7 @@
 set -u
 source_dir="$1"
 shipped="$2"
+game="$3"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 passed=0
@@ -13,7 +14,7 @@ check() {
 }
 for name in first second-build; do
     cmake -S "$source_dir" -B "$work/$name" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-        -DLAUNCHER_TESTS=OFF >/dev/null &&
+        -DLAUNCHER_TESTS=OFF -DLAUNCHER_GAME="$game" >/dev/null &&
         cmake --build "$work/$name" --target launcher -j2 >/dev/null
 done
 check "two clean builds are identical" "cmp -s '$work/first/launcher.exe' '$work/second-build/launcher.exe'"
