@@ -69,9 +69,11 @@ class Reader:
         if not isinstance(value, str) or not value:
             self.fail(field, "must be a text that is not empty")
             return None
-        if len(value) > limit:
-            self.fail(field, "has %d characters; at most %d fit" % (len(value), limit))
-        for character in value:
+        # The launcher's buffers count UTF-16 units.
+        length = len(value.encode("utf-16-le")) // 2
+        if length > limit:
+            self.fail(field, "has %d characters; at most %d fit" % (length, limit))
+        for character in sorted(set(value), key=value.index):
             if ord(character) < 0x20:
                 self.fail(field, "holds the control character U+%04X" % ord(character))
             elif cp1252 and not encodable(character):

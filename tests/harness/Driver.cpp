@@ -51,17 +51,6 @@ void Send(INPUT input)
     Settle();
 }
 
-// The shell opens a folder named like a document in an Explorer window, a moment after the
-// launcher asked (random runs make such folders): closed before and after every launcher, it
-// neither covers the next one's window nor outlives the test program holding CTest's output.
-void CloseExplorerWindows()
-{
-    constexpr int kMostWindows = 8;
-    HWND explorer;
-    for (int i = 0; i < kMostWindows && (explorer = FindWindowW(L"ExplorerWClass", nullptr)); ++i)
-        SendMessageTimeoutW(explorer, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, kStartTimeout, nullptr);
-}
-
 } // namespace
 
 LauncherProcess::LauncherProcess(const std::wstring& folder, const std::wstring& program)
@@ -80,7 +69,6 @@ LauncherProcess::LauncherProcess(const std::wstring& folder, const std::wstring&
 
 bool LauncherProcess::Start(const std::wstring& folder, const std::wstring& program)
 {
-    CloseExplorerWindows();
     // Park the pointer where no button is: Wine hovers whatever opens under it.
     MovePointer(kParkedPointer);
     std::wstring commandLine = L"\"" + program + L"\"";
@@ -108,7 +96,6 @@ void LauncherProcess::End()
 LauncherProcess::~LauncherProcess()
 {
     End();
-    CloseExplorerWindows();
 }
 
 std::wstring LauncherProcess::Caption() const
