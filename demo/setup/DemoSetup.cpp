@@ -100,9 +100,8 @@ bool Register(const std::wstring& folder)
                         nullptr) != ERROR_SUCCESS)
         return false;
     // The launcher reads the executable's version from AppFile as it stands: a full path.
-    const bool written =
-        SetString(key, GAME_PATH_VALUE_W, folder) &&
-        SetString(key, GAME_APP_FILE_VALUE_W, folder + L"\\" + kGameFile);
+    const bool written = SetString(key, GAME_PATH_VALUE_W, folder) &&
+                         SetString(key, GAME_APP_FILE_VALUE_W, folder + L"\\" + kGameFile);
     RegCloseKey(key);
     return written;
 }

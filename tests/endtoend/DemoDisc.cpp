@@ -52,8 +52,8 @@ TEST(DemoDisc, InstallPlayAndUninstall)
     CopyIn(testenv::programs + L"\\recorder.exe", viewer);
     AssociateWith(L".pdf", viewer);
     AssociateWith(L".rtf", viewer);
-    const std::pair<int, std::wstring> documents[] = {
-        {kManualId, ExpandTableWords(L"\\@manual")}, {kReadmeId, ExpandTableWords(L"\\@guide")}};
+    const std::pair<int, std::wstring> documents[] = {{kManualId, ExpandTableWords(L"\\@manual")},
+                                                      {kReadmeId, ExpandTableWords(L"\\@guide")}};
     {
         LauncherProcess launcher(demo, launcherOnDisc);
         EXPECT_EQ(launcher.Child(kInstallId), nullptr) << "Play takes the top place";
@@ -78,8 +78,7 @@ TEST(DemoDisc, InstallPlayAndUninstall)
         StartTheTopButton(launcher);
     }
     HWND game = nullptr;
-    ASSERT_TRUE(
-        WaitUntil([&] { return (game = FindWindowW(L"DemoGame", nullptr)); }, 10000));
+    ASSERT_TRUE(WaitUntil([&] { return (game = FindWindowW(L"DemoGame", nullptr)); }, 10000));
     // The game says where it was started.
     EXPECT_TRUE(WaitUntil([&] {
         wchar_t text[512] = L"";

@@ -42,7 +42,8 @@ TEST(PlantedDlls, TheLauncherLoadsOnlyTheSystemsCommonControls)
     ScratchFolder folder;
     const PlantedDll comctl32(folder, L"comctl32");
     CopyIn(testenv::launcher, folder / L"launcher.exe");
-    CopyIn(testenv::programs + L"\\stub_one_translation.exe", folder / ExpandTableWords(L"@default-game"));
+    CopyIn(testenv::programs + L"\\stub_one_translation.exe",
+           folder / ExpandTableWords(L"@default-game"));
     LauncherProcess launcher(folder.Path(), folder / L"launcher.exe");
     EXPECT_EQ(launcher.Caption(), ExpandTableWords(L"@title  v. 1.2.3 beta"))
         << "the system's VERSION read the game's version";

@@ -126,7 +126,8 @@ TEST(ShippedFile, IconsStringsAndManifest)
     EXPECT_EQ(Languages(RT_STRING, MAKEINTRESOURCEW(129 / 16 + 1)), languages);
     const std::string block = Data(RT_STRING, MAKEINTRESOURCEW(57344 / 16 + 1), 0);
     const auto* application = reinterpret_cast<const wchar_t*>(block.data());
-    EXPECT_EQ(std::wstring(application + 1, static_cast<size_t>(application[0])), ExpandTableWords(L"@app-title"));
+    EXPECT_EQ(std::wstring(application + 1, static_cast<size_t>(application[0])),
+              ExpandTableWords(L"@app-title"));
     EXPECT_NE(Data(RT_MANIFEST, MAKEINTRESOURCEW(1), 0).find("level=\"asInvoker\""),
               std::string::npos);
 }

@@ -148,8 +148,7 @@ void TestRegistry::Set(HKEY hive, const std::string& key, const std::string& nam
 
 void TestRegistry::Clear()
 {
-    const std::string keys[] = {GameKey(), GameKey(true),
-                                kAppPaths + std::string("AcroRd32.exe"),
+    const std::string keys[] = {GameKey(), GameKey(true), kAppPaths + std::string("AcroRd32.exe"),
                                 kAppPaths + std::string("Acrobat.exe")};
     for (HKEY hive : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
         for (const std::string& key : keys) {

@@ -104,8 +104,8 @@ struct ManualCase
 TEST(Language, CodesNoLocaleGives)
 {
     const ManualCase manuals[] = {
-        {"EN", "US", GAME_MANUAL_DEFAULT}, {"en", "", GAME_MANUAL_DEFAULT},
-        {"fr", "ca", GAME_MANUAL_FR},      {"fr", "", GAME_MANUAL_FR},
+        {"EN", "US", GAME_MANUAL_DEFAULT},  {"en", "", GAME_MANUAL_DEFAULT},
+        {"fr", "ca", GAME_MANUAL_FR},       {"fr", "", GAME_MANUAL_FR},
         {"de ", "DE", GAME_MANUAL_DEFAULT},
     };
     for (const ManualCase& c : manuals)
