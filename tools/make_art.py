@@ -381,16 +381,15 @@ def write_pictures(profile, folder):
           "// is part of its name, so all of them are stored once, in US English.",
           '#include "resource.h"', "", "LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US", ""]
 
-    def write(name, image):
-        with open(os.path.join(bitmaps, name + ".bmp"), "wb") as f:
+    def write(name, image, file=None):
+        file = (file or name) + ".bmp"
+        with open(os.path.join(bitmaps, file), "wb") as f:
             f.write(bmp555(image))
-        rc.append('%s BITMAP "bitmaps/%s.bmp"' % (name, name))
+        rc.append('%s BITMAP "bitmaps/%s"' % (name, file))
 
     black = Image.new("RGB", BACKGROUND_SIZE)
     background = art.picture(["background"], BACKGROUND_SIZE, black) or draw_background()
-    with open(os.path.join(bitmaps, "background.bmp"), "wb") as f:
-        f.write(bmp555(background))
-    rc.append('IDB_BACKGROUND BITMAP "bitmaps/background.bmp"')
+    write("IDB_BACKGROUND", background, "background")
     languages = sorted(profile.labels)
     for language in languages:
         logo = art.picture(["logo-" + language, "logo"], LOGO_SIZE, background.crop((0, 0) + LOGO_SIZE))

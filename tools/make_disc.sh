@@ -18,8 +18,6 @@ cp "$build/demo/game.exe" "$disc/payload/$GAME_DEFAULT_APP_FILE"
 cp "$build/demo/reader.exe" "$disc/$GAME_READER_INSTALLER"
 # The documents are read from the disc, and from the installation once the setup has copied
 # the payload.
-for folder in "$disc" "$disc/payload"; do
-    /usr/bin/python3 tools/make_documents.py "$GAME_PROFILE" "$folder"
-done
+/usr/bin/python3 tools/make_documents.py "$GAME_PROFILE" "$disc" "$disc/payload"
 printf '[autorun]\r\nopen=launcher.exe\r\nicon=launcher.exe,0\r\nlabel=%s\r\n' "$GAME_TITLE" \
     >"$disc/autorun.inf"

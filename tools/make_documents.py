@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""Writes a game's manuals (PDF) and troubleshooting guides (RTF) onto a demo disc.
+"""Writes a game's manuals (PDF) and troubleshooting guides (RTF) into one or more folders of
+a demo disc.
 
-    /usr/bin/python3 tools/make_documents.py games/zentrava build/disc
+    /usr/bin/python3 tools/make_documents.py games/zentrava build/disc [FOLDER...]
 
 Every file name the profile gives gets a small but valid document saying which language and
 country it serves. Standard library only.
@@ -72,18 +73,22 @@ def write(disc, name, data):
         f.write(data)
 
 
-def main(profile_folder, disc):
+def main(profile_folder, folders):
     profile = read_profile(profile_folder)
     title = profile.title
+    files = []
     for name, code in documents(profile.manual, profile.manuals):
         lines = [title + " \u2013 Manual", "For: " + audience(code), "File: " + name, "",
                  "This demo manual stands where the game's real manual would be."]
-        write(disc, name, pdf(lines, "%s Manual (%s)" % (title, code)))
+        files.append((name, pdf(lines, "%s Manual (%s)" % (title, code))))
     for name, code in documents(profile.guide, profile.guides):
         lines = [title + " \u2013 Troubleshooting Guide", "For: " + audience(code),
                  "File: " + name, "", "If the game does not start, check that the DVD is in the drive."]
-        write(disc, name, rtf(lines))
+        files.append((name, rtf(lines)))
+    for folder in folders:
+        for name, data in files:
+            write(folder, name, data)
 
 
 if __name__ == "__main__":
-    main(sys.argv[1], sys.argv[2])
+    main(sys.argv[1], sys.argv[2:])

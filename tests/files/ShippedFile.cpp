@@ -74,8 +74,9 @@ TEST(ShippedFile, EveryPictureInItsFormat)
         std::vector<std::wstring> names;
         LONG width, height;
     } kinds[] = {{{L"#131"}, 635, 395}, {{}, 130, 116}, {{}, 300, 32}};
-    const std::wstring languages = ExpandTableWords(L"@picture-languages");
-    for (const std::wstring& language : Split(languages, L" ")) {
+    const std::vector<std::wstring> languages =
+        Split(ExpandTableWords(L"@picture-languages"), L" ");
+    for (const std::wstring& language : languages) {
         kinds[1].names.push_back(std::wstring(L"IDB_GAME_LOGO_") + language);
         for (const wchar_t* button : {L"PLAY", L"INSTALL", L"MANUAL", L"README", L"WEB", L"EXIT"}) {
             for (const wchar_t* state : {L"UP", L"DOWN", L"ROLLOVER"})
@@ -98,7 +99,7 @@ TEST(ShippedFile, EveryPictureInItsFormat)
             EXPECT_EQ(data.substr(data.size() - 2), std::string(2, '\0')) << testenv::Narrow(name);
         }
     }
-    EXPECT_EQ(kinds[2].names.size(), 18 * Split(languages, L" ").size());
+    EXPECT_EQ(kinds[2].names.size(), 18 * languages.size());
     const std::pair<const char*, bool> found[] = {{"IDB_PLAY_BTN_UP_en", true},
                                                   {"idb_game_logo_en", true},
                                                   {"IDB_GAME_LOGO_En", true},
