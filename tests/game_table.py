@@ -26,6 +26,8 @@ def shorthands(profile):
     prefixes = profile.reader_prefixes + profile.reader_prefixes[:1]
     return [
         ("@game-key", profile.key),
+        # Where the demo setup installs, under Program Files, as the key is under Software.
+        ("@game-folder", profile.key[len("Software\\"):]),
         ("@path", profile.path_value),
         ("@appfile", profile.app_file_value),
         ("@default-game", profile.default_app_file),

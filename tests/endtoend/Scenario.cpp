@@ -1,28 +1,28 @@
 #include "Scenario.h"
 
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include <cstdlib>
+#include <map>
 
 namespace {
 
 constexpr DWORD kOutcomeWait = 5000;
+// How long a setup may take to copy its files.
+constexpr DWORD kSetupWait = 20000;
 // How long nothing may happen before "nothing else happened" holds.
 constexpr DWORD kQuietWait = 300;
 // The registry's longest value: with a document's name, a path past the 260 of MAX_PATH.
 constexpr size_t kLongestFolder = 255;
 constexpr wchar_t kOverrides[] = L"Software\\Wine\\DllOverrides";
 
-struct Word
-{
-    const wchar_t* word;
-    int code;
-};
-const Word kButtons[] = {{L"Install", kInstallId}, {L"Play", kPlayId}, {L"Manual", kManualId},
-                         {L"Readme", kReadmeId},   {L"Web", kWebId},   {L"Exit", kExitId}};
-const Word kKeys[] = {{L"Tab", VK_TAB},      {L"Up", VK_UP},         {L"Down", VK_DOWN},
-                      {L"Left", VK_LEFT},    {L"Escape", VK_ESCAPE}, {L"A", 'A'},
-                      {L"Enter", VK_RETURN}, {L"Space", VK_SPACE}};
+const std::map<std::wstring, int> kButtons = {{L"Install", kInstallId}, {L"Play", kPlayId},
+                                              {L"Manual", kManualId},   {L"Readme", kReadmeId},
+                                              {L"Web", kWebId},         {L"Exit", kExitId}};
+const std::map<std::wstring, WORD> kKeys = {
+    {L"Tab", VK_TAB},       {L"Up", VK_UP}, {L"Down", VK_DOWN},    {L"Left", VK_LEFT},
+    {L"Escape", VK_ESCAPE}, {L"A", 'A'},    {L"Enter", VK_RETURN}, {L"Space", VK_SPACE}};
 const wchar_t* const kColumn[] = {nullptr, L"IDB_MANUAL_BTN", L"IDB_README_BTN", L"IDB_WEB_BTN",
                                   L"IDB_EXIT_BTN"};
 // "PLACE:NAME" names a value of the game's keys; "App Paths\PROGRAM" an Adobe program's.
@@ -45,15 +45,6 @@ bool StartsWith(const std::wstring& text, const std::wstring& prefix, std::wstri
 std::string Utf8(const std::wstring& text)
 {
     return testenv::Narrow(text);
-}
-
-int Lookup(const Word* words, size_t count, const std::wstring& word)
-{
-    for (size_t i = 0; i < count; ++i) {
-        if (word == words[i].word)
-            return words[i].code;
-    }
-    return 0;
 }
 
 std::string ThisLang()
@@ -138,10 +129,10 @@ World::~World()
 {
     for (const std::wstring& association : m_associations)
         RemoveAssociation(association);
-    if (!m_notepad.empty()) {
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kOverrides, L"notepad.exe");
+    for (const std::wstring& dll : m_overrides)
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kOverrides, dll.c_str());
+    if (!m_notepad.empty())
         MoveFileExW((m_notepad + L".real").c_str(), m_notepad.c_str(), MOVEFILE_REPLACE_EXISTING);
-    }
 }
 
 void World::Run(const Scenario& scenario)
@@ -156,13 +147,16 @@ void World::Run(const Scenario& scenario)
 
 World::World(const Placeholders& words) : m_words(words)
 {
-    wchar_t system[MAX_PATH];
+    wchar_t system[MAX_PATH], programFiles[MAX_PATH] = L"";
     GetSystemDirectoryW(system, MAX_PATH);
+    SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, 0, programFiles);
     m_words.insert(m_words.end(), {{L"@disc", m_disc.Path()},
                                    {L"@install", m_install.Path()},
                                    {L"@other", m_other.Path()},
                                    {L"@long", m_other.PathOfLength(kLongestFolder)},
                                    {L"@programs", testenv::programs},
+                                   {L"@demo", testenv::demoDisc},
+                                   {L"@program-files", programFiles},
                                    {L"@notepad", std::wstring(system) + L"\\notepad.exe"}});
 }
 
@@ -197,12 +191,22 @@ void World::Give(const std::wstring& items)
             MoveFileExW(m_notepad.c_str(), (m_notepad + L".real").c_str(),
                         MOVEFILE_REPLACE_EXISTING);
             Place(m_notepad + L"*");
-            RegSetKeyValueW(HKEY_CURRENT_USER, kOverrides, L"notepad.exe", REG_SZ, L"native",
-                            sizeof(L"native"));
+            Override(L"notepad.exe", L"native");
         } else if (item == L"read-only") {
             m_readOnly = true;
         } else if (item.compare(0, 6, L"start:") == 0) {
             m_start = item.substr(6);
+        } else if (item.compare(0, 8, L"planted:") == 0) {
+            // Wine prefers its own DLLs, where Windows takes a file beside the program first:
+            // asked for files first, Wine behaves as Windows does.
+            Override(item.substr(8), L"native,builtin");
+            CopyIn(testenv::programs + L"\\planted.dll", m_disc / item.substr(8) + L".dll");
+            CopyIn(testenv::launcher, m_program = m_disc / L"launcher.exe");
+        } else if (item == L"restart") {
+            m_launcher.reset();
+        } else if (item.compare(0, 4, L"run:") == 0) {
+            const std::vector<std::wstring> command = Split(item.substr(4), L"|");
+            EXPECT_EQ(RunAndWait(command[0], command[1], m_disc.Path()), 0) << Utf8(item);
         } else if (arrow != std::wstring::npos) {
             Place(item.substr(arrow + 1) + L"*");
             m_associations.push_back(item.substr(0, arrow));
@@ -217,6 +221,13 @@ void World::Give(const std::wstring& items)
             Place(item);
         }
     }
+}
+
+void World::Override(const std::wstring& dll, const wchar_t* setting)
+{
+    m_overrides.push_back(dll);
+    RegSetKeyValueW(HKEY_CURRENT_USER, kOverrides, dll.c_str(), REG_SZ, setting,
+                    static_cast<DWORD>((wcslen(setting) + 1) * sizeof(wchar_t)));
 }
 
 void World::SetValue(const std::wstring& name, DWORD type, const std::string& bytes)
@@ -263,14 +274,16 @@ LauncherProcess& World::Launcher()
     if (m_launcher == nullptr) {
         if (m_readOnly)
             m_disc.MakeReadOnly();
-        m_launcher = std::make_unique<LauncherProcess>(m_start.empty() ? m_disc.Path() : m_start);
+        m_launcher =
+            std::make_unique<LauncherProcess>(m_start.empty() ? m_disc.Path() : m_start, m_program);
     }
     return *m_launcher;
 }
 
 HWND World::Button(const std::wstring& name)
 {
-    HWND button = Launcher().Child(Lookup(kButtons, std::size(kButtons), name));
+    const auto id = kButtons.find(name);
+    HWND button = id != kButtons.end() ? Launcher().Child(id->second) : nullptr;
     EXPECT_NE(button, nullptr) << "no button " << Utf8(name);
     return button;
 }
@@ -280,7 +293,6 @@ void World::Act(const std::wstring& actions)
     HWND frame = Launcher().Frame();
     for (const std::wstring& word : Split(actions, L" ")) {
         std::wstring target;
-        const int key = Lookup(kKeys, std::size(kKeys), word);
         if (word.empty()) {
         } else if (StartsWith(word, L"point:", target) || StartsWith(word, L"hold:", target)) {
             PointAt(Button(target));
@@ -298,8 +310,8 @@ void World::Act(const std::wstring& actions)
             MovePointer({bar.right - (bar.bottom - bar.top) / 2 - 1, (bar.top + bar.bottom) / 2});
             MouseButton(true);
             MouseButton(false);
-        } else if (key != 0) {
-            PressKey(frame, static_cast<WORD>(key));
+        } else if (kKeys.count(word) != 0) {
+            PressKey(frame, kKeys.at(word));
         } else if (HWND button = Button(word)) {
             Click(button);
         }
@@ -360,6 +372,15 @@ void World::Expect(const std::wstring& outcome)
             EXPECT_TRUE(Shows(0, L"UP")) << Utf8(clause);
         } else if (clause == L"look") {
             ExpectLook();
+        } else if (StartsWith(clause, L"file ", rest)) {
+            EXPECT_TRUE(WaitUntil([&] { return FileExists(rest); }, kSetupWait)) << Utf8(clause);
+        } else if (StartsWith(clause, L"no-file ", rest)) {
+            EXPECT_FALSE(FileExists(rest)) << Utf8(clause);
+        } else if (StartsWith(clause, L"gone ", rest)) {
+            EXPECT_TRUE(WaitUntil([&] { return !FindWindowW(rest.c_str(), nullptr); }, kSetupWait))
+                << Utf8(clause);
+        } else if (StartsWith(clause, L"window ", rest)) {
+            ExpectWindow(rest);
         } else if (clause != L"nothing") {
             ADD_FAILURE() << "no such outcome: " << Utf8(clause);
         }
@@ -413,6 +434,20 @@ void World::ExpectBox(const std::wstring& kind)
     EXPECT_EQ(Utf8(shown.caption), Utf8(expected.caption));
     EXPECT_EQ(Utf8(shown.text), Utf8(expected.text));
     EXPECT_EQ(shown.hasIcon, expected.hasIcon) << "the exclamation icon";
+}
+
+// "CLASS|TEXT": a window of the class shows the text in its first child; it is then closed.
+void World::ExpectWindow(const std::wstring& what)
+{
+    const std::vector<std::wstring> parts = Split(what, L"|");
+    HWND window = nullptr;
+    EXPECT_TRUE(WaitUntil([&] {
+        wchar_t text[512] = L"";
+        window = FindWindowW(parts[0].c_str(), nullptr);
+        GetWindowTextW(GetWindow(window, GW_CHILD), text, 512);
+        return window != nullptr && std::wstring(text).find(parts[1]) != std::wstring::npos;
+    })) << Utf8(what);
+    PostMessageW(window, WM_CLOSE, 0, 0);
 }
 
 bool World::IsLauncherMessage(const MessageBoxContent& box) const

@@ -62,18 +62,22 @@ public:
 
 private:
     void Place(std::wstring path);
+    // Asks Wine to prefer the DLL's file to its builtin one, until the end.
+    void Override(const std::wstring& dll, const wchar_t* setting);
     HWND Button(const std::wstring& name);
     bool Shows(int slot, const wchar_t* state);
     std::set<int> LitSlots();
     void ExpectRun(const std::wstring& what);
     void ExpectBox(const std::wstring& kind);
+    void ExpectWindow(const std::wstring& what);
     void ExpectLook();
 
     ScratchFolder m_disc, m_install, m_other;
     Placeholders m_words;
     TestRegistry m_registry;
     std::vector<std::wstring> m_recorders, m_associations;
-    std::wstring m_start, m_notepad;
+    std::wstring m_start, m_notepad, m_program = testenv::launcher;
+    std::vector<std::wstring> m_overrides;
     bool m_readOnly = false;
     std::unique_ptr<LauncherProcess> m_launcher;
 };

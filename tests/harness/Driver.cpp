@@ -10,32 +10,16 @@ constexpr int kStartAttempts = 2;
 // Wine's message box: the text and icon controls.
 constexpr int kMessageTextId = 0xFFFF, kMessageIconId = 0x0440;
 
-struct WindowSearch
-{
-    DWORD processId;
-    const wchar_t* className;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM context)
-{
-    auto* search = reinterpret_cast<WindowSearch*>(context);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    wchar_t className[64];
-    GetClassNameW(window, className, 64);
-    if (processId != search->processId || wcscmp(className, search->className) != 0 ||
-        !IsWindowVisible(window))
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
+// The process's first visible top-level window of the class.
 HWND FindProcessWindow(DWORD processId, const wchar_t* className)
 {
-    WindowSearch search = {processId, className, nullptr};
-    EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND window = nullptr;
+    for (DWORD owner = 0; (window = FindWindowExW(nullptr, window, className, nullptr));) {
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && IsWindowVisible(window))
+            break;
+    }
+    return window;
 }
 
 std::wstring TextOf(HWND window)
