@@ -9,7 +9,7 @@
 namespace {
 
 constexpr DWORD kOutcomeWait = 5000;
-// How long a setup may take to copy its files.
+// How long a setup may take to copy its files, or a game to show its window.
 constexpr DWORD kSetupWait = 20000;
 // How long nothing may happen before "nothing else happened" holds.
 constexpr DWORD kQuietWait = 300;
@@ -441,13 +441,17 @@ void World::ExpectWindow(const std::wstring& what)
 {
     const std::vector<std::wstring> parts = Split(what, L"|");
     HWND window = nullptr;
-    EXPECT_TRUE(WaitUntil([&] {
-        wchar_t text[512] = L"";
-        window = FindWindowW(parts[0].c_str(), nullptr);
-        GetWindowTextW(GetWindow(window, GW_CHILD), text, 512);
-        return window != nullptr && std::wstring(text).find(parts[1]) != std::wstring::npos;
-    })) << Utf8(what);
-    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            wchar_t text[512] = L"";
+            window = FindWindowW(parts[0].c_str(), nullptr);
+            GetWindowTextW(GetWindow(window, GW_CHILD), text, 512);
+            return window != nullptr && std::wstring(text).find(parts[1]) != std::wstring::npos;
+        },
+        kSetupWait))
+        << Utf8(what);
+    if (window != nullptr)
+        PostMessageW(window, WM_CLOSE, 0, 0);
 }
 
 bool World::IsLauncherMessage(const MessageBoxContent& box) const
