@@ -58,6 +58,7 @@ public:
     void Act(const std::wstring& actions);
     void Expect(const std::wstring& outcome);
     std::wstring Expand(std::wstring text) const;
+    // Whether the box is one of the launcher's own, text and icon.
     bool IsLauncherMessage(const MessageBoxContent& box) const;
 
 private:
@@ -68,6 +69,7 @@ private:
     bool Shows(int slot, const wchar_t* state);
     std::set<int> LitSlots();
     void ExpectRun(const std::wstring& what);
+    MessageBoxContent LauncherBox(const std::wstring& kind) const;
     void ExpectBox(const std::wstring& kind);
     void ExpectWindow(const std::wstring& what);
     void ExpectLook();
