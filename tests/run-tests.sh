@@ -42,7 +42,7 @@ lane() {
     (
         trap wine_env_cleanup EXIT
         prepare_prefix "$PWD/build/test-prefix-$name"
-        wine_env_display force
+        wine_env_display
         wine_env_server
         ctest --test-dir "$tree" --output-on-failure "$@"
     ) >"build/tests-$name.log" 2>&1

@@ -10,7 +10,7 @@ runs="${RUNS:-20}"
 disc="$PWD/build/bench-disc"
 tools/make_disc.sh "$disc" build/win64
 wine_env_prefix "$PWD/build/bench-prefix" 1024x768
-wine_env_display force
+wine_env_display
 wine_env_server
 xdotool mousemove 0 0
 windows() { local p="Z:$1"; echo "${p//\//\\}"; }

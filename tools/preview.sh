@@ -24,7 +24,7 @@ shots="$PWD/build/preview"
 tools/make_disc.sh "$disc" build/win32
 rm -rf "$shots" && mkdir -p "$shots"
 wine_env_prefix "$PWD/build/preview-prefix" 1024x768
-wine_env_display force
+wine_env_display
 wine_env_server
 
 # Both registry views: the shipped launcher is a 32-bit program.

@@ -20,7 +20,7 @@ title="  v\\. "
 interactive=1
 if [ -z "${DISPLAY:-}" ]; then
     interactive=""
-    wine_env_display force
+    wine_env_display
 fi
 
 launcher_pid=$(wine_env_start_window "$title" "$disc" "$launcher")

@@ -46,28 +46,23 @@ REG
     wineserver -w
 }
 
-# Starts a private Xvfb unless a display is already there (or forced with a first argument).
+# Starts a private Xvfb. It picks a free display number itself and writes it to descriptor 3
+# once it listens there, so that two scripts starting at the same moment never share a screen.
 wine_env_display() {
-    if [ -n "${DISPLAY:-}" ] && [ -z "${1:-}" ]; then
-        return 0
-    fi
-    local n
-    for n in $(seq 90 140); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-        XVFB_PID=$!
-        export DISPLAY=":$n"
-        for _ in $(seq 50); do
-            [ -e "/tmp/.X11-unix/X$n" ] && break
-            sleep 0.1
-        done
-        # Another script may have taken the number a moment earlier: its server answers there
-        # and ours has given up.
-        sleep 0.2
-        kill -0 "$XVFB_PID" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ] && return 0
+    local number_file number
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        read -r number <"$number_file" && break
+        sleep 0.1
     done
-    echo "could not start Xvfb" >&2
-    return 1
+    rm -f "$number_file"
+    if [ -z "${number:-}" ]; then
+        echo "could not start Xvfb" >&2
+        return 1
+    fi
+    export DISPLAY=":$number"
 }
 
 # One persistent server for the whole run, so that each program does not start its own, with
