@@ -73,7 +73,7 @@ class Reader:
         length = len(value.encode("utf-16-le")) // 2
         if length > limit:
             self.fail(field, "has %d characters; at most %d fit" % (length, limit))
-        for character in sorted(set(value), key=value.index):
+        for character in dict.fromkeys(value):
             if ord(character) < 0x20:
                 self.fail(field, "holds the control character U+%04X" % ord(character))
             elif cp1252 and not encodable(character):

@@ -313,8 +313,8 @@ void World::Act(const std::wstring& actions)
             MovePointer({bar.right - (bar.bottom - bar.top) / 2 - 1, (bar.top + bar.bottom) / 2});
             MouseButton(true);
             MouseButton(false);
-        } else if (kKeys.count(word) != 0) {
-            PressKey(frame, kKeys.at(word));
+        } else if (const auto key = kKeys.find(word); key != kKeys.end()) {
+            PressKey(frame, key->second);
         } else if (HWND button = Button(word)) {
             Click(button);
         }

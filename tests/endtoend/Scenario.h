@@ -63,7 +63,7 @@ public:
 
 private:
     void Place(std::wstring path);
-    // Asks Wine to prefer the DLL's file to its builtin one, until the end.
+    // Sets Wine's load order for the DLL or program until the world ends.
     void Override(const std::wstring& dll, const wchar_t* setting);
     HWND Button(const std::wstring& name);
     bool Shows(int slot, const wchar_t* state);
