@@ -32,6 +32,8 @@ MESSAGE_LIMIT = 99
 PATH_LIMIT = 200
 TEXT_LIMIT = 200
 REGISTRY_ROOT = "Software\\"
+# A version resource holds each part of a version number in 16 bits.
+VERSION_PART_LIMIT = 65535
 VOLUME_LABEL = re.compile(r"^[A-Z0-9_]{1,32}$")
 
 
@@ -61,7 +63,7 @@ class Reader:
     def text(self, data, field, **rules):
         return self.check(field, data.get(field.split(".")[-1]), **rules)
 
-    def check(self, field, value, limit=TEXT_LIMIT, required=True, cp1252=False):
+    def check(self, field, value, limit=TEXT_LIMIT, required=True, cp1252=False, relative=False):
         if value is None:
             if required:
                 self.fail(field, "is required")
@@ -78,6 +80,9 @@ class Reader:
                 self.fail(field, "holds the control character U+%04X" % ord(character))
             elif cp1252 and not encodable(character):
                 self.fail(field, "'%s' (U+%04X) is not in Windows-1252" % (character, ord(character)))
+        if relative and not stays_inside(value):
+            self.fail(field, "'%s' must be a path inside its folder: no drive, no leading "
+                      "backslash, no '..'" % value)
         return value
 
     def language(self, field, code, countries=()):
@@ -106,6 +111,12 @@ class Reader:
         return tuple(value)
 
 
+def stays_inside(path):
+    """Whether PATH, joined to the disc's or the installation's folder, names a place there."""
+    parts = re.split(r"[\\/]", path)
+    return not (re.match(r"[A-Za-z]:", path) or parts[0] == "" or ".." in parts)
+
+
 def encodable(character):
     try:
         character.encode("cp1252")
@@ -115,7 +126,7 @@ def encodable(character):
 
 
 def read_game(reader, data, profile):
-    paths = dict(limit=PATH_LIMIT, cp1252=True)
+    paths = dict(limit=PATH_LIMIT, cp1252=True, relative=True)
     profile.title, profile.titles = reader.by_language(data, "title", cp1252=True)
     profile.manual, profile.manuals = reader.by_language(data, "manual", MANUAL_COUNTRIES, **paths)
     if "en" in profile.manuals:
@@ -139,11 +150,12 @@ def read_game(reader, data, profile):
     profile.default_app_file = reader.text(registry, "registry.default_app_file", **paths)
 
     setup = reader.table(data, "setup")
-    profile.setup = reader.text(setup, "setup.program", limit=PATH_LIMIT)
+    profile.setup = reader.text(setup, "setup.program", limit=PATH_LIMIT, relative=True)
     profile.setup_parameters = reader.text(setup, "setup.parameters", required=False) or ""
 
     installer = reader.table(data, "reader")
-    profile.reader_folder = reader.text(installer, "reader.folder", limit=PATH_LIMIT)
+    profile.reader_folder = reader.text(installer, "reader.folder", limit=PATH_LIMIT,
+                                        relative=True)
     if profile.reader_folder and not profile.reader_folder.endswith("\\"):
         reader.fail("reader.folder", "must end with a backslash")
     prefixes = installer.get("prefixes")
@@ -202,8 +214,13 @@ def read_release(reader, data, profile):
         setattr(profile, field, reader.text(version, "version." + field))
     for field in ("file_version", "product_version"):
         value = getattr(profile, field)
-        if value is not None and not re.fullmatch(r"\d{1,5}(\.\d{1,5}){0,3}", value):
+        if value is None:
+            continue
+        if not re.fullmatch(r"\d{1,5}(\.\d{1,5}){0,3}", value):
             reader.fail("version." + field, "'%s' is not one to four numbers with dots" % value)
+        elif any(int(part) > VERSION_PART_LIMIT for part in value.split(".")):
+            reader.fail("version." + field, "'%s' has a number over %d, which a version "
+                        "resource cannot hold" % (value, VERSION_PART_LIMIT))
     if profile.manifest_name and not re.fullmatch(r"[A-Za-z0-9_.-]+", profile.manifest_name):
         reader.fail("version.manifest_name", "may hold only letters, digits, '.', '-' and '_'")
 
@@ -221,6 +238,10 @@ def read_profile(folder):
             data = tomllib.load(f)
     except OSError as error:
         raise ProfileError("%s: cannot be read: %s" % (path, error.strerror))
+    except UnicodeDecodeError as error:
+        line = error.object.count(b"\n", 0, error.start) + 1
+        raise ProfileError("%s: line %d: is not UTF-8 (byte 0x%02X); save the file as UTF-8" %
+                           (path, line, error.object[error.start]))
     except tomllib.TOMLDecodeError as error:
         raise ProfileError("%s: is not TOML: %s" % (path, error))
     reader = Reader(path)

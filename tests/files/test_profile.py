@@ -28,6 +28,16 @@ def replace(old, new):
     return edit
 
 
+def encode_as(codec):
+    def edit(folder):
+        path = os.path.join(folder, "game.toml")
+        with open(path, encoding="utf-8") as f:
+            text = f.read()
+        with open(path, "w", encoding=codec, errors="replace") as f:
+            f.write(text)
+    return edit
+
+
 def picture(name, size):
     def edit(folder):
         Image.new("RGB", size, (1, 2, 3)).save(os.path.join(folder, "art", name))
@@ -59,6 +69,13 @@ BROKEN = [
     ("no English labels", replace("[buttons.en]", "[buttons.it]"),
      "buttons.en: is required"),
     ("not TOML", replace("[web]", "[web"), "game.toml: is not TOML"),
+    ("not UTF-8", encode_as("cp1252"), "game.toml: line 15: is not UTF-8 (byte 0x92)"),
+    ("a version number over 16 bits", replace('file_version = "2', 'file_version = "70000'),
+     "version.file_version: '70000.1.0' has a number over 65535"),
+    ("an absolute document path", replace("'docs\\Tidewright_Help.rtf'", "'C:\\Help.rtf'"),
+     "guide.default: 'C:\\Help.rtf' must be a path inside its folder"),
+    ("a document path climbing out", replace("de = 'docs\\Tidewright_Handbuch", "de = '..\\Handbuch"),
+     "manual.de: '..\\Handbuch.pdf' must be a path inside its folder"),
 ]
 
 
