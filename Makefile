@@ -46,11 +46,11 @@ lint: setup
 
 
 disc: build
-	@tools/make_iso.sh
+	@tools/disc/make_iso.sh
 
 # Not a test: measures the launcher against a minimal program and writes docs/performance.md.
 bench: build
-	@tools/bench.sh
+	@tools/bench/bench.sh
 
 # The launcher in every language of the game, side by side, in build/preview.png.
 preview: build

@@ -14,6 +14,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
 # Test programs of either architecture run under the Wine that set-up lays out in build/wine
-# (tools/i386/setup.sh): its 64-bit loader hands a 32-bit program to its i386 loader.
+# (tools/wine/layout.sh): its 64-bit loader hands a 32-bit program to its i386 loader.
 set(WINE_PROGRAM ${CMAKE_CURRENT_LIST_DIR}/../build/wine/lib/wine/wine64)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})

@@ -6,4 +6,4 @@ if(NOT MINGW_THREADS)
 endif()
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
 # An emulated start can fail before the test program runs; the i386 tests retry such a start.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/i386/run-test-program.sh)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine/run-test-program.sh)

@@ -12,7 +12,7 @@ language's, else its primary language's, else the neutral one, whose caption may
 import os
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools", "profile"))
 from game_profile import COUNTRIES, LANGUAGES, read_profile  # noqa: E402
 
 

@@ -5,11 +5,11 @@
 # registry, the screen and the pointer. Arguments go to both CTest runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source tools/wine-env.sh
+source tools/wine/env.sh
 
-tools/make_disc.sh build/win64/test-disc build/win64
-tools/make_disc.sh build/win32-tests/test-disc build/win32
-tools/make_iso.sh >/dev/null
+tools/disc/make_disc.sh build/win64/test-disc build/win64
+tools/disc/make_disc.sh build/win32-tests/test-disc build/win32
+tools/disc/make_iso.sh >/dev/null
 
 # Wine's own associations would hand documents and addresses to the host's programs: each
 # test makes the ones it needs. One test program runs on a small desktop of its own.
@@ -48,9 +48,10 @@ lane() {
     ) >"build/tests-$name.log" 2>&1
 }
 
-lane x86-64 build/win64 "$@" &
+# Every test has a time limit, so that a hang fails fast and CTest names the test that hung.
+lane x86-64 build/win64 --timeout "${X86_64_TEST_SECONDS:-300}" "$@" &
 x86_64_lane=$!
-# Every emulated start has a time limit; a test program that hangs is started once more, and
+# An emulated start can hang on its own: a test program that hangs is started once more, and
 # CTest's log shows it as the test's second run.
 lane i386 build/win32-tests --timeout "${I386_TEST_SECONDS:-600}" --repeat after-timeout:2 "$@" &
 i386_lane=$!

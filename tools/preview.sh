@@ -4,7 +4,7 @@
 # pointer on Manual, side by side and labelled in build/preview.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source tools/wine-env.sh
+source tools/wine/env.sh
 trap wine_env_cleanup EXIT
 source build/win32/game/game.env
 
@@ -21,7 +21,7 @@ manual_button="$((194 + 171 + 150)) $((176 + 21 + 186 + 40 + 16))"
 
 disc="$PWD/build/preview-disc"
 shots="$PWD/build/preview"
-tools/make_disc.sh "$disc" build/win32
+tools/disc/make_disc.sh "$disc" build/win32
 rm -rf "$shots" && mkdir -p "$shots"
 wine_env_prefix "$PWD/build/preview-prefix" 1024x768
 wine_env_display

@@ -4,11 +4,11 @@
 # a private Xvfb, saves build/launcher.png and exits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source tools/wine-env.sh
+source tools/wine/env.sh
 trap wine_env_cleanup EXIT
 
 disc="$PWD/build/disc"
-tools/make_disc.sh "$disc" build/win32
+tools/disc/make_disc.sh "$disc" build/win32
 
 # A prefix of its own that lives on between runs, so that what the demo setup installs is
 # still there the next time.

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
     wine wine32:i386 wine64 fonts-wine
     g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-    cmake make googletest
+    cmake make googletest osslsigncode openssl
     xvfb xdotool imagemagick openbox
     python3 python3-pil fonts-dejavu-core poppler-utils xorriso locales cppcheck gcc
 )
@@ -49,42 +49,22 @@ generate_locales() {
     done
 }
 
-# User-mode QEMU 10 runs Wine's i386 loader where the kernel cannot; the release's own QEMU
-# (7.2) crashes Wine, so it comes from the backports suite of the archive already configured.
-emulator_needed() {
-    [ "$(cat build/wine/mode 2>/dev/null)" != native ] && ! /usr/lib/wine/wine --version >/dev/null 2>&1
-}
-
-emulator_recent() {
-    qemu-i386 --version 2>/dev/null | grep -qE 'version [1-9][0-9]+\.'
-}
-
-codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-
-enable_backports() {
-    local sources=/etc/apt/sources.list.d/debian.sources
-    if [ -f "$sources" ]; then
-        grep -q "${codename}-backports" "$sources" ||
-            as_root sed -i "s/^Suites: ${codename}\( \|$\)/Suites: ${codename} ${codename}-backports\1/" \
-                "$sources"
-    else
-        grep -rqs "${codename}-backports" /etc/apt/sources.list /etc/apt/sources.list.d ||
-            sed -n "s/^\(deb [^ ]*\) ${codename} \(.*\)/\1 ${codename}-backports \2/p" \
-                /etc/apt/sources.list | head -n 1 | as_root tee /etc/apt/sources.list.d/backports.list >/dev/null
-    fi
-    as_root apt-get update -qq
-}
-
-install_emulator() {
-    emulator_needed || return 0
-    emulator_recent && return 0
-    echo "setup: installing qemu-user from backports"
-    enable_backports
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        -t "${codename}-backports" qemu-user >/dev/null
+# Where the kernel cannot execute i386 code, or WINE_I386=emulated asks for the emulated route
+# on a machine that could run it natively, Wine's i386 loader runs under user-mode QEMU.
+emulation_wanted() {
+    case "${WINE_I386:-}" in
+    emulated) return 0 ;;
+    "") ! /usr/lib/wine/wine --version >/dev/null 2>&1 ;;
+    *)
+        echo "setup: WINE_I386 is '$WINE_I386'; leave it unset, or set it to 'emulated'" >&2
+        exit 1
+        ;;
+    esac
 }
 
 install_packages
 generate_locales
-install_emulator
-tools/i386/setup.sh
+if emulation_wanted; then
+    tools/wine/fetch-emulator.sh
+fi
+tools/wine/layout.sh

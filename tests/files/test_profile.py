@@ -2,7 +2,7 @@
 """Broken game profiles stop the build with a message naming the file, the field and the rule.
 
 Each case copies games/example, breaks one thing and runs the build's own step
-(tools/make_game.py) on it. Standard library and Pillow only.
+(tools/profile/make_game.py) on it. Standard library and Pillow only.
 """
 import os
 import shutil
@@ -87,7 +87,7 @@ class BrokenProfiles(unittest.TestCase):
                 shutil.copytree(EXAMPLE, profile)
                 breaks(profile)
                 output = os.path.join(scratch, "out")
-                run = subprocess.run([sys.executable, os.path.join(ROOT, "tools", "make_game.py"),
+                run = subprocess.run([sys.executable, os.path.join(ROOT, "tools", "profile", "make_game.py"),
                                       profile, output], capture_output=True, text=True)
                 self.assertNotEqual(run.returncode, 0)
                 self.assertIn(message, run.stderr)

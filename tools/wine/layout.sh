@@ -4,10 +4,12 @@
 # idempotent.
 #
 # Where the kernel executes i386 code, build/wine/lib/wine/wine64 is the system's loader and
-# Wine's own WoW64 does the rest. These machines boot with 32-bit execution switched off, so
-# there the folder is a private copy of Wine's layout whose i386 loader runs under user-mode
-# QEMU with tools/i386/trapno_shim.c preloaded. Wine starts every 32-bit process by executing
-# `wine` beside its 64-bit loader, so each one goes through the emulator.
+# Wine's own WoW64 does the rest. Some of these machines boot with 32-bit execution switched
+# off; there, and wherever WINE_I386=emulated asks for it, the folder is a private copy of
+# Wine's layout whose i386 loader runs under user-mode QEMU (build/emulator, from
+# tools/wine/fetch-emulator.sh) with tools/wine/trapno_shim.c preloaded. Wine starts every
+# 32-bit process by executing `wine` beside its 64-bit loader, so each one goes through the
+# emulator.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -20,6 +22,10 @@ native_i386() {
     "$system_bin/wine" --version >/dev/null 2>&1
 }
 
+wanted_mode() {
+    if [ "${WINE_I386:-}" != emulated ] && native_i386; then echo native; else echo emulated; fi
+}
+
 lay_out_native() {
     mkdir -p "$bin"
     ln -sfn "$system_bin/wine64" "$bin/wine64"
@@ -28,7 +34,7 @@ lay_out_native() {
 build_shim() {
     local object="$folder/trapno_shim.o"
     gcc -m32 -O2 -fPIC -ffreestanding -fno-stack-protector -Wall -Wextra -Werror \
-        -c tools/i386/trapno_shim.c -o "$object"
+        -c tools/wine/trapno_shim.c -o "$object"
     ld -m elf_i386 -shared -o "$bin/trapno_shim.so" "$object" /lib/i386-linux-gnu/libc.so.6
     rm -f "$object"
 }
@@ -40,6 +46,7 @@ lay_out_emulated() {
     mkdir -p "$bin" "$folder/share" "$folder/lib/i386-linux-gnu" "$folder/lib/x86_64-linux-gnu"
     cp "$system_bin/wine64" "$bin/wine64"
     cp "$system_bin/wine" "$bin/wine-i386"
+    cp build/emulator/usr/bin/qemu-i386 "$bin/qemu-i386"
     ln -sfn "$system_bin/wineserver64" "$bin/wineserver64"
     ln -sfn "$system_bin/wineserver" "$bin/wineserver"
     ln -sfn /usr/lib/i386-linux-gnu/wine "$folder/lib/i386-linux-gnu/wine"
@@ -50,21 +57,24 @@ lay_out_emulated() {
 #!/bin/sh
 # Wine's i386 loader under user-mode QEMU, with the trap numbers Wine's fault handlers need.
 here=$(dirname "$0")
-exec qemu-i386 -E LD_PRELOAD="$here/trapno_shim.so" -0 "$0" "$here/wine-i386" "$@"
+exec "$here/qemu-i386" -E LD_PRELOAD="$here/trapno_shim.so" -0 "$0" "$here/wine-i386" "$@"
 SCRIPT
     chmod +x "$bin/wine"
 }
 
-# Laid out once; a newer shim source lays it out again.
-if [ -f "$mode_file" ] && [ ! tools/i386/trapno_shim.c -nt "$mode_file" ]; then
-    exit 0
-fi
+# Laid out once for each mode; a newer shim source lays it out again.
+laid_out() {
+    [ "$(cat "$mode_file" 2>/dev/null)" = "$1" ] && [ ! tools/wine/trapno_shim.c -nt "$mode_file" ] &&
+        { [ "$1" = native ] || [ -x "$bin/qemu-i386" ]; }
+}
+
+mode=$(wanted_mode)
+laid_out "$mode" && exit 0
 rm -rf "$folder"
-if native_i386; then
+if [ "$mode" = native ]; then
     lay_out_native
-    echo native >"$mode_file"
 else
     lay_out_emulated
-    echo emulated >"$mode_file"
 fi
-echo "setup: 32-bit programs run $(cat "$mode_file") (build/wine)"
+echo "$mode" >"$mode_file"
+echo "setup: 32-bit programs run $mode (build/wine)"

@@ -1,12 +1,12 @@
 # Sourced by the run and test scripts: a private Wine prefix and, when needed, a private X
 # display. Everything it starts is ended by wine_env_cleanup.
 #
-# Wine runs as its 64-bit loader from build/wine (tools/i386/setup.sh) with a 64-bit prefix
+# Wine runs as its 64-bit loader from build/wine (tools/wine/layout.sh) with a 64-bit prefix
 # whose syswow64 is populated: x86-64 programs run natively, and the shipped i386 launcher runs
 # through Wine's WoW64, under user-mode QEMU where the kernel cannot execute i386 code
 # (docs/architecture.md).
 
-WINE="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/wine/lib/wine/wine64"
+WINE="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build/wine/lib/wine/wine64"
 export WINEARCH=win64
 export WINEDEBUG=-all
 # No Mono or Gecko prompts, no menu entries on the host.
@@ -88,7 +88,7 @@ wine_env_start_window() {
             return 0
         fi
         kill "$pid" 2>/dev/null || true
-        echo "wine-env: ${program##*/} showed no window within ${WINE_START_SECONDS} s (attempt $attempt of 2)" >&2
+        echo "wine: ${program##*/} showed no window within ${WINE_START_SECONDS} s (attempt $attempt of 2)" >&2
     done
     return 1
 }

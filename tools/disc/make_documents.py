@@ -2,7 +2,7 @@
 """Writes a game's manuals (PDF) and troubleshooting guides (RTF) into one or more folders of
 a demo disc.
 
-    /usr/bin/python3 tools/make_documents.py games/zentrava build/disc [FOLDER...]
+    /usr/bin/python3 tools/disc/make_documents.py games/zentrava build/disc [FOLDER...]
 
 Every file name the profile gives gets a small but valid document saying which language and
 country it serves. Standard library only.
@@ -10,7 +10,8 @@ country it serves. Standard library only.
 import os
 import sys
 
-from game_profile import read_profile
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "profile"))
+from game_profile import read_profile  # noqa: E402
 
 
 def documents(default, by_language):

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Writes what the launcher's sources and resources include for one game, from its profile.
 
-    /usr/bin/python3 tools/make_game.py games/zentrava OUTPUT-FOLDER
+    /usr/bin/python3 tools/profile/make_game.py games/zentrava OUTPUT-FOLDER
 
 OUTPUT-FOLDER gets GameProfile.h (the game's texts as C++ literals), version.rc, strings.rc,
 launcher.manifest, bitmaps.rc with bitmaps/, launcher.ico, and game.env for the disc scripts.
@@ -77,7 +77,7 @@ def header(profile):
         ("GAME_READER_PREFIXES", ", ".join(c_literal(p, wide=True) for p in profile.reader_prefixes)),
         ("GAME_TITLE_DEFAULT_W", c_literal(profile.title, wide=True)),
     ]
-    lines = ["// Written by tools/make_game.py from %s: edit the profile, not this file." %
+    lines = ["// Written by tools/profile/make_game.py from %s: edit the profile, not this file." %
              profile_path(profile), "#pragma once", ""]
     return "\n".join(lines + ["#define %s %s" % pair for pair in macros]) + "\n"
 
@@ -94,7 +94,7 @@ def language_statement(code):
 
 
 def strings(profile):
-    lines = ["// Written by tools/make_game.py: the insert-disc message per language, and the",
+    lines = ["// Written by tools/profile/make_game.py: the insert-disc message per language, and the",
              "// application title.", "#pragma code_page(65001)", '#include "resource.h"']
     for code, (caption, text) in profile.messages.items():
         lines += ["", language_statement(code), "STRINGTABLE", "BEGIN"]
@@ -117,7 +117,7 @@ def version(profile):
               ("FileVersion", profile.file_version), ("OriginalFilename", "launcher.exe"),
               ("ProductName", profile.product), ("ProductVersion", profile.product_version)]
     return "\n".join([
-        "// Written by tools/make_game.py: the launcher's version resource.",
+        "// Written by tools/profile/make_game.py: the launcher's version resource.",
         "#pragma code_page(65001)",
         "VS_VERSION_INFO VERSIONINFO",
         "FILEVERSION " + version_numbers(profile.file_version),
@@ -134,7 +134,7 @@ def xml_text(text):
 
 
 def manifest(profile):
-    template = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "res",
+    template = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res",
                             "launcher.manifest.in")
     with open(template, encoding="utf-8") as f:
         text = f.read()

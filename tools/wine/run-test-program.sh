@@ -4,7 +4,7 @@
 # emulator alone takes longer than that to start. Such a start is tried once more, saying so.
 # A program that printed anything has run, and its status stands.
 set -uo pipefail
-source "$(dirname "$0")/../wine-env.sh"
+source "$(dirname "$0")/env.sh"
 
 output=$(mktemp)
 trap 'rm -f "$output"' EXIT

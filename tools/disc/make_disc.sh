@@ -3,9 +3,9 @@
 # autorun.inf at the root, the demo setup and its payload (the game and a copy of the documents),
 # the manuals and guides, and a reader-installer stand-in.
 #
-#   tools/make_disc.sh FOLDER BUILD      e.g. build/disc build/win64
+#   tools/disc/make_disc.sh FOLDER BUILD      e.g. build/disc build/win64
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 disc="$1"
 build="$2"
 source "$build/game/game.env"
@@ -18,6 +18,6 @@ cp "$build/demo/game.exe" "$disc/payload/$GAME_DEFAULT_APP_FILE"
 cp "$build/demo/reader.exe" "$disc/$GAME_READER_INSTALLER"
 # The documents are read from the disc, and from the installation once the setup has copied
 # the payload.
-/usr/bin/python3 tools/make_documents.py "$GAME_PROFILE" "$disc" "$disc/payload"
+/usr/bin/python3 tools/disc/make_documents.py "$GAME_PROFILE" "$disc" "$disc/payload"
 printf '[autorun]\r\nopen=launcher.exe\r\nicon=launcher.exe,0\r\nlabel=%s\r\n' "$GAME_TITLE" \
     >"$disc/autorun.inf"

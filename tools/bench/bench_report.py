@@ -58,7 +58,7 @@ def main(measured, file_size, rsrc_size, runs, out):
     with open(out, "w") as f:
         f.write("""# Performance
 
-Measured by `make bench` (`tools/bench.sh`, `tools/bench/`), %d runs of each program,
+Measured by `make bench` (`tools/bench/bench.sh`, `tools/bench/`), %d runs of each program,
 alternated. Machine: %s.
 
 %s

@@ -2,7 +2,7 @@
 
 A picture the profile's art/ folder holds is converted; any other is drawn from the profile's
 labels, words and colours. All are written as the launcher carries them: 16-bit 5-5-5 BMP,
-bottom-up, with the exact header its resources expect. tools/make_game.py calls write_pictures.
+bottom-up, with the exact header its resources expect. tools/profile/make_game.py calls write_pictures.
 """
 import os
 import random
@@ -377,7 +377,7 @@ def write_pictures(profile, folder):
     art = Art(profile)
     bitmaps = os.path.join(folder, "bitmaps")
     os.makedirs(bitmaps, exist_ok=True)
-    rc = ["// Written by tools/make_game.py: the launcher's pictures. The language of a picture",
+    rc = ["// Written by tools/profile/make_game.py: the launcher's pictures. The language of a picture",
           "// is part of its name, so all of them are stored once, in US English.",
           '#include "resource.h"', "", "LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US", ""]
 
