@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# The disc signed with a certificate from a CA made here and now: its programs verify against
+# that CA, the launcher without its signature is the unsigned build byte for byte, a byte
+# changed after signing fails verification, and the signed launcher starts and shows its
+# window. A certificate, key or password that cannot sign stops the disc with a message naming
+# it, and no ISO is written. Prints the plain pass/fail line CI reads.
+#
+#   check_signing.sh SOURCE-FOLDER      (in a test lane: its Wine prefix and display)
+set -u
+cd "$1"
+source tools/wine/env.sh
+source build/win32/game/game.env
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+passed=0
+failed=0
+check() {
+    if eval "$2"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL $1"; fi
+}
+
+# A CA, and a code-signing certificate it issued for an encrypted key.
+openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/ca.key" -out "$work/ca.pem" -days 1 \
+    -subj "/CN=Disc Test CA" -addext basicConstraints=critical,CA:TRUE \
+    -addext keyUsage=critical,keyCertSign 2>/dev/null
+echo disc-test >"$work/password"
+openssl req -newkey rsa:2048 -passout "file:$work/password" -keyout "$work/signer.key" \
+    -out "$work/signer.csr" -subj "/CN=Disc Test Publisher" 2>/dev/null
+printf 'basicConstraints=CA:FALSE\nkeyUsage=critical,digitalSignature\nextendedKeyUsage=codeSigning\n' \
+    >"$work/signer.ext"
+openssl x509 -req -in "$work/signer.csr" -CA "$work/ca.pem" -CAkey "$work/ca.key" \
+    -CAcreateserial -days 1 -extfile "$work/signer.ext" -out "$work/signer.pem" 2>/dev/null
+openssl genrsa -out "$work/other.key" 2048 2>/dev/null
+echo wrong >"$work/wrong-password"
+signing=(SIGN_CERT="$work/signer.pem" SIGN_KEY="$work/signer.key" SIGN_PASS_FILE="$work/password"
+    SIGN_CA="$work/ca.pem")
+
+# ISO, then the signing settings, the later ones winning.
+disc() {
+    local iso="$1"
+    shift
+    env "$@" tools/disc/make_iso.sh "$iso" "$work/root" >"$work/log" 2>&1
+}
+verifies() { osslsigncode verify -CAfile "$work/ca.pem" -in "$1" >/dev/null 2>&1; }
+
+disc "$work/signed.iso" "${signing[@]}"
+check "the signed disc is written" "[ -f '$work/signed.iso' ] || cat '$work/log'"
+xorriso -osirrox on -indev "$work/signed.iso" -extract / "$work/disc" >/dev/null 2>&1
+for program in launcher.exe "$GAME_SETUP" "payload/$GAME_DEFAULT_APP_FILE" "$GAME_READER_INSTALLER"; do
+    check "$program verifies against the CA" "verifies '$work/disc/$program'"
+done
+launcher="$work/disc/launcher.exe"
+osslsigncode remove-signature -in "$launcher" -out "$work/unsigned.exe" >/dev/null 2>&1
+check "without its signature the launcher is the unsigned build" \
+    "cmp -s '$work/unsigned.exe' build/win32/launcher.exe"
+cp "$launcher" "$work/changed.exe"
+printf X | dd of="$work/changed.exe" bs=1 seek=4096 conv=notrunc 2>/dev/null
+check "a byte changed after signing fails verification" "! verifies '$work/changed.exe'"
+
+title="  v\\. "
+if pid=$(wine_env_start_window "$title" "$work/disc" "$launcher"); then
+    passed=$((passed + 1))
+    kill "$pid"
+    # The next test finds no launcher window but its own.
+    for _ in $(seq 50); do
+        xdotool search --name "$title" >/dev/null 2>&1 || break
+        sleep 0.2
+    done
+else
+    failed=$((failed + 1))
+    echo "FAIL the signed launcher shows its window"
+fi
+
+# What stops the disc, and what the message names.
+refusals=(
+    "SIGN_KEY=$work/other.key|SIGN_KEY: $work/other.key does not match the certificate"
+    "SIGN_PASS_FILE=$work/wrong-password|SIGN_PASS_FILE: the password in $work/wrong-password does not open"
+    "SIGN_CERT=$work/missing.pem|SIGN_CERT: no such file: $work/missing.pem"
+)
+for refusal in "${refusals[@]}"; do
+    setting=${refusal%%|*}
+    disc "$work/refused.iso" "${signing[@]}" "$setting"
+    check "$setting stops the disc" "[ $? -ne 0 ] && grep -qF '${refusal#*|}' '$work/log' && [ ! -e '$work/refused.iso' ]"
+done
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Signs programs in place with SHA-256 Authenticode, then verifies each signature:
+#
+#   SIGN_CERT=FILE SIGN_KEY=FILE [SIGN_PASS_FILE=FILE] [SIGN_TIMESTAMP=URL] [SIGN_CA=FILE] \
+#       tools/disc/sign.sh PROGRAM...
+#
+# The certificate and the key are PEM; an encrypted key's password is the first line of
+# SIGN_PASS_FILE. SIGN_TIMESTAMP names an RFC 3161 time-stamp server. A signature must lead to a
+# certificate of SIGN_CA (the system's trusted ones unless given). Whatever is wrong stops it
+# with a message naming it, before the program is touched.
+set -euo pipefail
+
+fail() {
+    echo "sign: $*" >&2
+    exit 1
+}
+
+# NAME: the variable is set and names a file that can be read.
+need_file() {
+    local name="$1" file="${!1:-}"
+    [ -n "$file" ] || fail "$name is not set: signing needs SIGN_CERT and SIGN_KEY"
+    [ -f "$file" ] && [ -r "$file" ] || fail "$name: no such file: $file"
+}
+
+need_file SIGN_CERT
+need_file SIGN_KEY
+# Never a prompt: a key read without a password file is tried with an empty one.
+openssl_password=(-passin pass:)
+signing_password=()
+if [ -n "${SIGN_PASS_FILE:-}" ]; then
+    need_file SIGN_PASS_FILE
+    openssl_password=(-passin "file:$SIGN_PASS_FILE")
+    signing_password=(-readpass "$SIGN_PASS_FILE")
+fi
+trusted=${SIGN_CA:-/etc/ssl/certs/ca-certificates.crt}
+SIGN_CA=$trusted need_file SIGN_CA
+
+certificate_key=$(openssl x509 -in "$SIGN_CERT" -noout -pubkey 2>/dev/null) ||
+    fail "SIGN_CERT: $SIGN_CERT is not a PEM certificate"
+if ! private_key=$(openssl pkey -in "$SIGN_KEY" "${openssl_password[@]}" -pubout 2>/dev/null); then
+    grep -q ENCRYPTED "$SIGN_KEY" || fail "SIGN_KEY: $SIGN_KEY is not a PEM private key"
+    [ -n "${SIGN_PASS_FILE:-}" ] ||
+        fail "SIGN_KEY: $SIGN_KEY is encrypted: name the file holding its password in SIGN_PASS_FILE"
+    fail "SIGN_PASS_FILE: the password in $SIGN_PASS_FILE does not open $SIGN_KEY"
+fi
+[ "$certificate_key" = "$private_key" ] ||
+    fail "SIGN_KEY: $SIGN_KEY does not match the certificate in $SIGN_CERT"
+
+time_stamp=()
+[ -z "${SIGN_TIMESTAMP:-}" ] || time_stamp=(-ts "$SIGN_TIMESTAMP")
+
+log=$(mktemp)
+trap 'rm -f "$log" "${signed:-}"' EXIT
+for program in "$@"; do
+    signed="$program.signed"
+    osslsigncode sign -certs "$SIGN_CERT" -key "$SIGN_KEY" "${signing_password[@]}" -h sha256 \
+        "${time_stamp[@]}" -in "$program" -out "$signed" >"$log" 2>&1 ||
+        fail "could not sign $program:
+$(cat "$log")"
+    osslsigncode verify -CAfile "$trusted" -in "$signed" >"$log" 2>&1 ||
+        fail "the signature of $program does not verify against $trusted:
+$(grep -v '^\s*$' "$log" | tail -n 5)"
+    mv "$signed" "$program"
+done
