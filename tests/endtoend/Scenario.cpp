@@ -14,6 +14,10 @@ constexpr DWORD kOutcomeWait = 5000;
 constexpr DWORD kSetupWait = 20000;
 // How long nothing may happen before "nothing else happened" holds.
 constexpr DWORD kQuietWait = 300;
+// The pointer comes to rest on a button in three moves, 100 ms apart, and the button lights at
+// its first: the rollover must show within this much of the last, far sooner than a hover
+// after the system's default 400 ms would.
+constexpr DWORD kRolloverWait = 150;
 // The registry's longest value: with a document's name, a path past the 260 of MAX_PATH.
 constexpr size_t kLongestFolder = 255;
 constexpr wchar_t kOverrides[] = L"Software\\Wine\\DllOverrides";
@@ -52,6 +56,17 @@ std::string ThisLang()
 {
     const char* lang = std::getenv("LANG");
     return lang != nullptr ? std::string(lang).substr(0, std::string(lang).find('.')) : "";
+}
+
+// What a command line hands its program: all past the program's path (quoted or not) and the
+// space after it.
+std::wstring ArgumentsOf(const std::wstring& commandLine)
+{
+    const size_t pathEnd = commandLine.compare(0, 1, L"\"") == 0 ? commandLine.find(L'"', 1) + 1
+                                                                 : commandLine.find(L' ');
+    if (pathEnd == 0 || pathEnd >= commandLine.size())
+        return L"";
+    return commandLine.substr(pathEnd + (commandLine[pathEnd] == L' ' ? 1 : 0));
 }
 
 } // namespace
@@ -294,10 +309,12 @@ HWND World::Button(const std::wstring& name)
 void World::Act(const std::wstring& actions)
 {
     HWND frame = Launcher().Frame();
+    m_pointedAtButton = false;
     for (const std::wstring& word : Split(actions, L" ")) {
         std::wstring target;
         if (word.empty()) {
         } else if (StartsWith(word, L"point:", target) || StartsWith(word, L"hold:", target)) {
+            m_pointedAtButton = true;
             PointAt(Button(target));
             if (word[0] == L'h')
                 MouseButton(true);
@@ -362,10 +379,13 @@ void World::Expect(const std::wstring& outcome)
             std::set<int> expected;
             for (wchar_t digit : rest == L"none" ? std::wstring() : rest)
                 expected.insert(digit - L'0');
-            EXPECT_TRUE(WaitUntil([&] {
-                return clause[0] == L'l' ? LitSlots() == expected
-                                         : Shows(*expected.begin(), L"DOWN");
-            })) << Utf8(clause);
+            EXPECT_TRUE(WaitUntil(
+                [&] {
+                    return clause[0] == L'l' ? LitSlots() == expected
+                                             : Shows(*expected.begin(), L"DOWN");
+                },
+                m_pointedAtButton ? kRolloverWait : kOutcomeWait))
+                << Utf8(clause);
             for (int slot = 0; slot < 5; ++slot)
                 EXPECT_TRUE(expected.count(slot) != 0 || Shows(slot, L"UP")) << "slot " << slot;
         } else if (StartsWith(clause, L"caption ", rest)) {
@@ -402,8 +422,8 @@ void World::Expect(const std::wstring& outcome)
     }
 }
 
-// "PROGRAM|ARGUMENT|FOLDER": the recorder ran once, its command line holding the argument, in
-// the folder; the last two may be left out or empty.
+// "PROGRAM|ARGUMENTS|FOLDER": the recorder ran once, with exactly those arguments (none when
+// left out), in the folder (any when left out or empty).
 void World::ExpectRun(const std::wstring& what)
 {
     const std::vector<std::wstring> parts = Split(what, L"|");
@@ -414,8 +434,8 @@ void World::ExpectRun(const std::wstring& what)
     const std::vector<std::wstring> lines = Split(
         std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2), L"\n");
     ASSERT_EQ(lines.size(), 3u) << Utf8(parts[0]) << " ran more than once";
-    EXPECT_TRUE(parts.size() < 2 || lines[0].find(parts[1]) != std::wstring::npos)
-        << Utf8(lines[0]) << " lacks " << Utf8(parts[1]);
+    EXPECT_EQ(Utf8(ArgumentsOf(lines[0])), Utf8(parts.size() < 2 ? L"" : parts[1]))
+        << "the command line " << Utf8(lines[0]);
     if (parts.size() > 2 && !parts[2].empty())
         EXPECT_EQ(Utf8(lines[1]), Utf8(parts[2]));
 }
