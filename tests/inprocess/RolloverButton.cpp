@@ -1,9 +1,11 @@
 // What only a window of this process shows: the picture fallbacks of the rollover button, which
 // the launcher's own complete sets never need (the pictures built into this program,
-// TestPictures.rc, lack some), and the caption's small icon, since Wine answers WM_GETICON from
-// another process with nothing.
+// TestPictures.rc, lack some), how it takes a pointer move stamped at the very moment of a
+// leave, which no real pointer can be made to send, and the caption's small icon, since Wine
+// answers WM_GETICON from another process with nothing.
 #include "../../src/app/MainFrame.h"
 #include "../../src/framework/WinApp.h"
+#include "../harness/Harness.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +13,16 @@ namespace {
 
 constexpr COLORREF kRed = RGB(255, 0, 0), kYellow = RGB(255, 255, 0), kWhite = RGB(255, 255, 255);
 
-class PictureSet : public testing::Test
+class RolloverButton : public testing::Test
 {
 protected:
-    PictureSet()
+    RolloverButton()
     {
         frame->Create(nullptr, "test", WS_POPUP | WS_VISIBLE, {100, 100, 500, 300});
         button.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, {20, 20, 320, 52}, frame,
                       1000);
     }
-    ~PictureSet() override { frame->DestroyWindow(); }
+    ~RolloverButton() override { frame->DestroyWindow(); }
 
     // The colour the button draws at its top-left corner in the given item state.
     COLORREF Drawn(UINT state)
@@ -42,7 +44,7 @@ protected:
     CRolloverBitmapButton button;
 };
 
-TEST_F(PictureSet, AnIncompleteSetIsReplacedByTheWholeEnglishSet)
+TEST_F(RolloverButton, AnIncompleteSetIsReplacedByTheWholeEnglishSet)
 {
     EXPECT_TRUE(button.LoadBitmapSet("IDB_PARTIAL_BTN", "de"));
     RECT rect;
@@ -57,7 +59,7 @@ TEST_F(PictureSet, AnIncompleteSetIsReplacedByTheWholeEnglishSet)
     EXPECT_EQ(Drawn(ODS_SELECTED), kYellow) << "pressed wins over the highlight";
 }
 
-TEST_F(PictureSet, AnIncompleteEnglishSetEndsTheFallbackAndShowsTheUpPicture)
+TEST_F(RolloverButton, AnIncompleteEnglishSetEndsTheFallbackAndShowsTheUpPicture)
 {
     EXPECT_TRUE(button.LoadBitmapSet("IDB_BROKEN_BTN", "xx"));
     button.SetHover(true);
@@ -66,6 +68,37 @@ TEST_F(PictureSet, AnIncompleteEnglishSetEndsTheFallbackAndShowsTheUpPicture)
     // Nothing at all of that name: nothing drawn, nothing kept.
     EXPECT_TRUE(button.LoadBitmapSet("IDB_NO_SUCH_BTN", "de"));
     EXPECT_EQ(Drawn(0), RGB(0, 0, 0));
+}
+
+// Makes GetMessageTime answer the present tick: the time of a message just taken off the queue.
+void TakeAMessageStampedNow()
+{
+    PostThreadMessageW(GetCurrentThreadId(), WM_APP, 0, 0);
+    MSG message;
+    PeekMessageW(&message, nullptr, WM_APP, WM_APP, PM_REMOVE);
+}
+
+// Wine can deliver a move of a visit after its leave; one stamped at the leave's own moment still
+// belongs to the visit that ended, and only a later one starts a visit, and a hover.
+TEST_F(RolloverButton, OnlyAMoveLaterThanTheLeaveStartsAVisit)
+{
+    PointAt(button.GetSafeHwnd());
+    ASSERT_TRUE(WaitUntil([&] { return button.IsHovered(); })) << "the real pointer's visit";
+    Settle(300);
+    const auto leaveThenMove = [&](bool later) {
+        TakeAMessageStampedNow();
+        ::SendMessageW(button.GetSafeHwnd(), WM_MOUSELEAVE, 0, 0);
+        if (later) {
+            Sleep(50);
+            TakeAMessageStampedNow();
+        }
+        ::SendMessageW(button.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+        Settle(300);
+        return button.IsHovered();
+    };
+    EXPECT_FALSE(leaveThenMove(false)) << "a move stamped with the leave's time";
+    EXPECT_TRUE(leaveThenMove(true)) << "a move after the leave";
+    MovePointer(kParkedPointer);
 }
 
 TEST(WindowIcon, TheCaptionCarriesTheLaunchersIcon)
