@@ -81,6 +81,6 @@ private:
     std::wstring m_start, m_notepad, m_program = testenv::launcher;
     std::vector<std::wstring> m_overrides;
     bool m_readOnly = false;
-    bool m_pointedAtButton = false; // by the last act
+    bool m_pointedAtButton = false;    // by the last act
     std::unique_ptr<LauncherProcess> m_launcher;
 };
