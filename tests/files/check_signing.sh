@@ -45,7 +45,7 @@ verifies() { osslsigncode verify -CAfile "$work/ca.pem" -in "$1" >/dev/null 2>&1
 disc "$work/signed.iso" "${signing[@]}"
 check "the signed disc is written" "[ -f '$work/signed.iso' ] || cat '$work/log'"
 xorriso -osirrox on -indev "$work/signed.iso" -extract / "$work/disc" >/dev/null 2>&1
-for program in launcher.exe "$GAME_SETUP" "payload/$GAME_DEFAULT_APP_FILE" "$GAME_READER_INSTALLER"; do
+for program in launcher.exe "$GAME_SETUP" "payload/$GAME_DEFAULT_APP_FILE"; do
     check "$program verifies against the CA" "verifies '$work/disc/$program'"
 done
 launcher="$work/disc/launcher.exe"
