@@ -13,7 +13,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools", "profile"))
-from game_profile import COUNTRIES, LANGUAGES, read_profile  # noqa: E402
+from game_profile import BUTTONS, COUNTRIES, LANGUAGES, read_profile  # noqa: E402
 
 
 def language_id(code):
@@ -58,11 +58,12 @@ def locale_texts(profile, locale):
         # A language the launcher cannot read in two letters is taken for English (United States).
         language, country = "en", "US"
     both = "%s-%s" % (language, country)
-    return [profile.titles.get(language, profile.title),
-            language.upper() if language in profile.labels else "EN",
+    pictures = language if language in profile.labels else "en"
+    return [profile.titles.get(language, profile.title), pictures.upper(),
             caption or "", text,
             profile.manuals.get(both, profile.manuals.get(language, profile.manual)),
-            profile.guides.get(language, profile.guide)]
+            profile.guides.get(language, profile.guide),
+            "|".join(profile.labels[pictures][button] for button in BUTTONS)]
 
 
 def main(profile_folder, scenarios, output):

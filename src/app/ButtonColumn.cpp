@@ -1,4 +1,5 @@
 // The column of five rollover buttons, made as the last step of the window's construction.
+#include "Language.h"
 #include "MainFrame.h"
 
 namespace {
@@ -38,6 +39,8 @@ void CMainFrame::CreateButtonColumn()
         m_buttons[slot] = new CRolloverBitmapButton;
         m_buttons[slot]->Create(nullptr, kOwnerDrawButtonStyle, rect, this, entry.id);
         m_buttons[slot]->LoadBitmapSet(entry.baseName, m_language.c_str());
+        // Never drawn: screen readers say it.
+        ::SetWindowTextW(m_buttons[slot]->GetSafeHwnd(), GetButtonName(m_language, entry.id));
         m_buttons[slot]->SetListener(this);
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 // The user's locale as two codes, and the things the launcher localizes by them.
+#include <windows.h>
+
 #include <cstddef>
 #include <string>
 
@@ -29,3 +31,7 @@ const char* LookupByLanguage(const LanguageEntry (&table)[N], const std::string&
 
 // The manual's path relative to the disc or the installation folder.
 std::string SelectManualFile(const std::string& language, const std::string& country);
+
+// What a button is called, for screen readers: the label its pictures show, in the language
+// when the game has pictures of its own for it, else in English. Empty for no button.
+const wchar_t* GetButtonName(const std::string& language, UINT controlId);

@@ -1,6 +1,7 @@
 #include "MainFrame.h"
 
 #include "../../res/resource.h"
+#include "../framework/Text.h"
 #include "Language.h"
 
 namespace {
@@ -74,4 +75,6 @@ void CMainFrame::CreateLogo()
     const std::string name = kLogoBaseName + m_language;
     if (!m_logo.LoadBitmaps(name.c_str()))
         m_logo.LoadBitmaps((std::string(kLogoBaseName) + kLogoFallbackLanguage).c_str());
+    // Never drawn: screen readers say the game's title for it.
+    ::SetWindowTextW(m_logo.GetSafeHwnd(), Widen(m_title, kGameNamesCodePage).c_str());
 }

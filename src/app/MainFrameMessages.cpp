@@ -61,6 +61,9 @@ void CMainFrame::MoveSelection(int step)
     else if (m_selected < 0)
         m_selected = SLOT_COUNT - 1;
     SetButtonHover(m_selected, true);
+    // The keyboard's selection is the focus a screen reader follows and speaks.
+    NotifyWinEvent(EVENT_OBJECT_FOCUS, m_buttons[m_selected]->GetSafeHwnd(), OBJID_CLIENT,
+                   CHILDID_SELF);
 }
 
 void CMainFrame::SetButtonHover(int slot, bool hover)

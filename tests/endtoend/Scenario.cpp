@@ -120,6 +120,15 @@ void CloseExplorer(DWORD id)
     CloseHandle(explorer);
 }
 
+// The window of the last focus event a screen reader would have heard of.
+HWND g_focused = nullptr;
+
+void CALLBACK RecordFocus(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD, DWORD)
+{
+    if (object == OBJID_CLIENT)
+        g_focused = window;
+}
+
 } // namespace
 
 std::vector<std::wstring> Split(const std::wstring& text, const std::wstring& separator)
@@ -137,7 +146,7 @@ Table LoadTable()
 {
     Table table;
     const wchar_t* const localeWords[] = {L"@title",  L"@pictures", L"@caption", L"@text",
-                                          L"@manual", L"@guide",    L"@folder"};
+                                          L"@manual", L"@guide",    L"@names",   L"@folder"};
     Placeholders locale;
     std::wstring given, rest;
     for (std::wstring line : Split(testenv::Widen(ReadWholeFile(testenv::scenarios)), L"\n")) {
@@ -199,6 +208,7 @@ World::~World()
     // tracking the pointer, and the launcher of a later run in a Japanese locale opened nothing.
     // The world closes the windows its launcher had opened.
     m_launcher.reset();
+    UnhookWinEvent(m_focusHook);
     for (DWORD id : FolderExplorers())
         CloseExplorer(id);
     for (const std::wstring& association : m_associations)
@@ -219,8 +229,12 @@ void World::Run(const Scenario& scenario)
     }
 }
 
-World::World(const Placeholders& words) : m_words(words)
+World::World(const Placeholders& words)
+    : m_words(words),
+      m_focusHook(SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, &RecordFocus, 0,
+                                  0, WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS))
 {
+    g_focused = nullptr;
     wchar_t system[MAX_PATH], programFiles[MAX_PATH] = L"";
     GetSystemDirectoryW(system, MAX_PATH);
     SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, 0, programFiles);
@@ -448,6 +462,11 @@ void World::Expect(const std::wstring& outcome)
                 << Utf8(clause);
             for (int slot = 0; slot < 5; ++slot)
                 EXPECT_TRUE(expected.count(slot) != 0 || Shows(slot, L"UP")) << "slot " << slot;
+        } else if (clause == L"names") {
+            ExpectNames();
+        } else if (StartsWith(clause, L"focus ", rest)) {
+            EXPECT_TRUE(WaitUntil([&] { return g_focused == ColumnButton(std::stoi(rest)); }))
+                << Utf8(clause);
         } else if (StartsWith(clause, L"caption ", rest)) {
             EXPECT_EQ(Utf8(launcher.Caption()), Utf8(rest));
         } else if (StartsWith(clause, L"top ", rest)) {
@@ -498,6 +517,37 @@ void World::ExpectRun(const std::wstring& what)
         << "the command line " << Utf8(lines[0]);
     if (parts.size() > 2 && !parts[2].empty())
         EXPECT_EQ(Utf8(lines[1]), Utf8(parts[2]));
+}
+
+// The launcher's child window whose top-left corner is at the place of its client area.
+HWND World::ChildAt(int left, int top)
+{
+    HWND frame = Launcher().Frame();
+    for (HWND child = GetWindow(frame, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect;
+        GetWindowRect(child, &rect);
+        MapWindowPoints(HWND_DESKTOP, frame, reinterpret_cast<POINT*>(&rect), 2);
+        if (rect.left == left && rect.top == top)
+            return child;
+    }
+    return nullptr;
+}
+
+HWND World::ColumnButton(int slot)
+{
+    return ChildAt(kColumnLeft, kColumnTop + kRowPitch * slot);
+}
+
+// The logo is named by the title and each button by its label, all in the pictures' language.
+void World::ExpectNames()
+{
+    const std::vector<std::wstring> labels = Split(Expand(L"@names"), L"|");
+    const bool install = Launcher().Child(kInstallId) != nullptr;
+    const std::wstring expected[] = {labels[install ? 1 : 0], labels[2], labels[3], labels[4],
+                                     labels[5]};
+    EXPECT_EQ(Utf8(TextOf(ChildAt(0, 0))), Utf8(Expand(L"@title"))) << "the logo";
+    for (int slot = 0; slot < 5; ++slot)
+        EXPECT_EQ(Utf8(TextOf(ColumnButton(slot))), Utf8(expected[slot])) << "slot " << slot;
 }
 
 // "insert-disc" (the locale's texts, no icon), "no-command" or "no-folder PATH" (the

@@ -68,6 +68,9 @@ private:
     HWND Button(const std::wstring& name);
     bool Shows(int slot, const wchar_t* state);
     std::set<int> LitSlots();
+    HWND ChildAt(int left, int top);
+    HWND ColumnButton(int slot);
+    void ExpectNames();
     void ExpectRun(const std::wstring& what);
     MessageBoxContent LauncherBox(const std::wstring& kind) const;
     void ExpectBox(const std::wstring& kind);
@@ -76,11 +79,12 @@ private:
 
     ScratchFolder m_disc, m_install, m_other;
     Placeholders m_words;
+    HWINEVENTHOOK m_focusHook;
     TestRegistry m_registry;
     std::vector<std::wstring> m_recorders, m_associations;
     std::wstring m_start, m_notepad, m_program = testenv::launcher;
     std::vector<std::wstring> m_overrides;
     bool m_readOnly = false;
-    bool m_pointedAtButton = false;    // by the last act
+    bool m_pointedAtButton = false; // by the last act
     std::unique_ptr<LauncherProcess> m_launcher;
 };

@@ -22,13 +22,6 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* className)
     return window;
 }
 
-std::wstring TextOf(HWND window)
-{
-    wchar_t text[512] = L"";
-    GetWindowTextW(window, text, 512);
-    return text;
-}
-
 void Send(INPUT input)
 {
     SendInput(1, &input, sizeof(INPUT));
@@ -36,6 +29,13 @@ void Send(INPUT input)
 }
 
 } // namespace
+
+std::wstring TextOf(HWND window)
+{
+    wchar_t text[512] = L"";
+    GetWindowTextW(window, text, 512);
+    return text;
+}
 
 LauncherProcess::LauncherProcess(const std::wstring& folder, const std::wstring& program)
 {

@@ -97,6 +97,8 @@ private:
     HWND m_frame = nullptr;
 };
 
+// A window's text, as a screen reader takes a control's name from it.
+std::wstring TextOf(HWND window);
 // Reads the box, presses its OK button and waits for it to go.
 MessageBoxContent Answer(HWND box);
 

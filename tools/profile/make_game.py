@@ -12,7 +12,7 @@ import os
 import string
 import sys
 
-from game_profile import COUNTRIES, LANGUAGES, REGISTRY_ROOT, ProfileError, read_profile
+from game_profile import BUTTONS, COUNTRIES, LANGUAGES, REGISTRY_ROOT, ProfileError, read_profile
 import make_art
 
 WOW64_ROOT = "Software\\Wow6432Node\\"
@@ -76,6 +76,10 @@ def header(profile):
         ("GAME_READER_FOLDER", c_literal(profile.reader_folder, wide=True)),
         ("GAME_READER_PREFIXES", ", ".join(c_literal(p, wide=True) for p in profile.reader_prefixes)),
         ("GAME_TITLE_DEFAULT_W", c_literal(profile.title, wide=True)),
+        ("GAME_BUTTON_NAMES", ", ".join(
+            "{%s, {%s}}" % (c_literal(code), ", ".join(c_literal(labels[button], wide=True)
+                                                      for button in BUTTONS))
+            for code, labels in sorted(profile.labels.items()))),
     ]
     lines = ["// Written by tools/profile/make_game.py from %s: edit the profile, not this file." %
              profile_path(profile), "#pragma once", ""]
