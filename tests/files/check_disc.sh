@@ -9,11 +9,7 @@ set -u
 disc="$1"
 iso="$2"
 table="$3"
-passed=0
-failed=0
-check() {
-    if eval "$2"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL $1"; fi
-}
+source "$(dirname "$0")/check.sh"
 # A shorthand of the table, its backslashes turned into slashes.
 word() { sed -n "s/^$1 = //p" "$table" | tr '\\' /; }
 list() { word "$1" | sed 's/ | /\n/g'; }
@@ -41,5 +37,4 @@ check "autorun.inf opens the launcher" "grep -q '^open=launcher.exe' '$autorun'"
 check "autorun.inf shows the launcher's icon" "grep -q '^icon=launcher.exe,0' '$autorun'"
 rm -f "$autorun"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done

@@ -7,11 +7,7 @@ shipped="$2"
 game="$3"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-passed=0
-failed=0
-check() {
-    if eval "$2"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL $1"; fi
-}
+source "$(dirname "$0")/check.sh"
 for name in first second-build; do
     cmake -S "$source_dir" -B "$work/$name" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
         -DLAUNCHER_TESTS=OFF -DLAUNCHER_GAME="$game" >/dev/null &&
@@ -19,5 +15,4 @@ for name in first second-build; do
 done
 check "two clean builds are identical" "cmp -s '$work/first/launcher.exe' '$work/second-build/launcher.exe'"
 check "and identical to build/win32" "cmp -s '$work/first/launcher.exe' '$shipped'"
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done

@@ -12,11 +12,7 @@ source tools/wine/env.sh
 source build/win32/game/game.env
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
-passed=0
-failed=0
-check() {
-    if eval "$2"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL $1"; fi
-}
+source tests/files/check.sh
 
 # A CA, and a code-signing certificate it issued for an encrypted key.
 openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/ca.key" -out "$work/ca.pem" -days 1 \
@@ -57,18 +53,15 @@ printf X | dd of="$work/changed.exe" bs=1 seek=4096 conv=notrunc 2>/dev/null
 check "a byte changed after signing fails verification" "! verifies '$work/changed.exe'"
 
 title="  v\\. "
-if pid=$(wine_env_start_window "$title" "$work/disc" "$launcher"); then
-    passed=$((passed + 1))
-    kill "$pid"
-    # The next test finds no launcher window but its own.
-    for _ in $(seq 50); do
-        xdotool search --name "$title" >/dev/null 2>&1 || break
-        sleep 0.2
-    done
-else
-    failed=$((failed + 1))
-    echo "FAIL the signed launcher shows its window"
-fi
+pid=""
+check "the signed launcher shows its window" \
+    "pid=\$(wine_env_start_window '$title' '$work/disc' '$launcher')"
+[ -z "$pid" ] || kill "$pid"
+# The next test finds no launcher window but its own.
+for _ in $(seq 50); do
+    xdotool search --name "$title" >/dev/null 2>&1 || break
+    sleep 0.2
+done
 
 # What stops the disc, and what the message names.
 refusals=(
@@ -81,5 +74,4 @@ for refusal in "${refusals[@]}"; do
     disc "$work/refused.iso" "${signing[@]}" "$setting"
     check "$setting stops the disc" "[ $? -ne 0 ] && grep -qF '${refusal#*|}' '$work/log' && [ ! -e '$work/refused.iso' ]"
 done
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done
