@@ -49,22 +49,6 @@ generate_locales() {
     done
 }
 
-# Where the kernel cannot execute i386 code, or WINE_I386=emulated asks for the emulated route
-# on a machine that could run it natively, Wine's i386 loader runs under user-mode QEMU.
-emulation_wanted() {
-    case "${WINE_I386:-}" in
-    emulated) return 0 ;;
-    "") ! /usr/lib/wine/wine --version >/dev/null 2>&1 ;;
-    *)
-        echo "setup: WINE_I386 is '$WINE_I386'; leave it unset, or set it to 'emulated'" >&2
-        exit 1
-        ;;
-    esac
-}
-
 install_packages
 generate_locales
-if emulation_wanted; then
-    tools/wine/fetch-emulator.sh
-fi
 tools/wine/layout.sh

@@ -22,8 +22,17 @@ native_i386() {
     "$system_bin/wine" --version >/dev/null 2>&1
 }
 
+# WINE_I386=emulated takes the emulated route on a machine that could run i386 code natively,
+# so that both routes can be proven on any machine.
 wanted_mode() {
-    if [ "${WINE_I386:-}" != emulated ] && native_i386; then echo native; else echo emulated; fi
+    case "${WINE_I386:-}" in
+    emulated) echo emulated ;;
+    "") if native_i386; then echo native; else echo emulated; fi ;;
+    *)
+        echo "setup: WINE_I386 is '$WINE_I386'; leave it unset, or set it to 'emulated'" >&2
+        return 1
+        ;;
+    esac
 }
 
 lay_out_native() {
@@ -43,6 +52,7 @@ build_shim() {
 # correctly, so the links sit where the system's sit relative to /usr/lib/wine. The loaders are
 # copies: a link would resolve to /usr/lib/wine, where `wine` is the unemulated loader.
 lay_out_emulated() {
+    tools/wine/fetch-emulator.sh
     mkdir -p "$bin" "$folder/share" "$folder/lib/i386-linux-gnu" "$folder/lib/x86_64-linux-gnu"
     cp "$system_bin/wine64" "$bin/wine64"
     cp "$system_bin/wine" "$bin/wine-i386"
@@ -68,7 +78,7 @@ laid_out() {
         { [ "$1" = native ] || [ -x "$bin/qemu-i386" ]; }
 }
 
-mode=$(wanted_mode)
+mode=$(wanted_mode) || exit 1
 laid_out "$mode" && exit 0
 rm -rf "$folder"
 if [ "$mode" = native ]; then
