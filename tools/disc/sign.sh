@@ -58,7 +58,7 @@ for program in "$@"; do
         fail "could not sign $program:
 $(cat "$log")"
     osslsigncode verify -CAfile "$trusted" -in "$signed" >"$log" 2>&1 ||
-        fail "the signature of $program does not verify against $trusted:
-$(grep -v '^\s*$' "$log" | tail -n 5)"
+        fail "the signature of $program does not verify against the CAs in $trusted (SIGN_CA names" \
+            "another file of them):"$'\n'"$(grep -iE 'error|fail' "$log")"
     mv "$signed" "$program"
 done
