@@ -55,8 +55,7 @@ for program in "$@"; do
     signed="$program.signed"
     osslsigncode sign -certs "$SIGN_CERT" -key "$SIGN_KEY" "${signing_password[@]}" -h sha256 \
         "${time_stamp[@]}" -in "$program" -out "$signed" >"$log" 2>&1 ||
-        fail "could not sign $program:
-$(cat "$log")"
+        fail "could not sign $program:"$'\n'"$(cat "$log")"
     osslsigncode verify -CAfile "$trusted" -in "$signed" >"$log" 2>&1 ||
         fail "the signature of $program does not verify against the CAs in $trusted (SIGN_CA names" \
             "another file of them):"$'\n'"$(grep -iE 'error|fail' "$log")"
