@@ -51,10 +51,12 @@ options=""
 
 echo "setup: fetching qemu-user from $codename-backports into build/emulator"
 rm -rf "$apt_dir" build/emulator
-mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/sources.list.d"
-echo "deb ${options}$uri $codename-backports main" >"$apt_dir/sources.list"
+mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/no-other-lists"
+echo "deb ${options}$uri $codename-backports main" >"$apt_dir/backports.list"
+# apt reads only this list of ours, and keeps its lists and cache beside it.
 apt=(apt-get -qq
-    -o Dir::Etc::SourceList="$apt_dir/sources.list" -o Dir::Etc::SourceParts="$apt_dir/sources.list.d"
+    -o Dir::Etc::SourceList="$apt_dir/backports.list"
+    -o Dir::Etc::SourceParts="$apt_dir/no-other-lists"
     -o Dir::State::Lists="$apt_dir/lists" -o Dir::Cache="$apt_dir/cache"
     -o APT::Architectures="$(dpkg --print-architecture)" -o Acquire::Languages=none
     -o APT::Sandbox::User="$(id -un)")
