@@ -21,12 +21,13 @@ openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/ca.key" -out "$work/ca.
 echo disc-test >"$work/password"
 openssl req -newkey rsa:2048 -passout "file:$work/password" -keyout "$work/signer.key" \
     -out "$work/signer.csr" -subj "/CN=Disc Test Publisher" 2>/dev/null
-printf 'basicConstraints=CA:FALSE\nkeyUsage=critical,digitalSignature\nextendedKeyUsage=codeSigning\n' \
-    >"$work/signer.ext"
+printf '%s\n' basicConstraints=CA:FALSE keyUsage=critical,digitalSignature \
+    extendedKeyUsage=codeSigning >"$work/signer.ext"
 openssl x509 -req -in "$work/signer.csr" -CA "$work/ca.pem" -CAkey "$work/ca.key" \
     -CAcreateserial -days 1 -extfile "$work/signer.ext" -out "$work/signer.pem" 2>/dev/null
 openssl genrsa -out "$work/other.key" 2048 2>/dev/null
-echo wrong >"$work/wrong-password"
+wrong_password="$work/wrong-password"
+echo wrong >"$wrong_password"
 signing=(SIGN_CERT="$work/signer.pem" SIGN_KEY="$work/signer.key" SIGN_PASS_FILE="$work/password"
     SIGN_CA="$work/ca.pem")
 
@@ -66,12 +67,13 @@ done
 # What stops the disc, and what the message names.
 refusals=(
     "SIGN_KEY=$work/other.key|SIGN_KEY: $work/other.key does not match the certificate"
-    "SIGN_PASS_FILE=$work/wrong-password|SIGN_PASS_FILE: the password in $work/wrong-password does not open"
+    "SIGN_PASS_FILE=$wrong_password|SIGN_PASS_FILE: the password in $wrong_password does not open"
     "SIGN_CERT=$work/missing.pem|SIGN_CERT: no such file: $work/missing.pem"
 )
 for refusal in "${refusals[@]}"; do
     setting=${refusal%%|*}
     disc "$work/refused.iso" "${signing[@]}" "$setting"
-    check "$setting stops the disc" "[ $? -ne 0 ] && grep -qF '${refusal#*|}' '$work/log' && [ ! -e '$work/refused.iso' ]"
+    check "$setting stops the disc" \
+        "[ $? -ne 0 ] && grep -qF '${refusal#*|}' '$work/log' && [ ! -e '$work/refused.iso' ]"
 done
 checks_done

@@ -15,7 +15,8 @@ tools/disc/make_disc.sh "$root" build/win32
 source build/win32/game/game.env
 # The reader installer is not ours to sign: a real disc carries its maker's signed file.
 if [ -n "${SIGN_CERT:-}${SIGN_KEY:-}" ]; then
-    tools/disc/sign.sh "$root/launcher.exe" "$root/$GAME_SETUP" "$root/payload/$GAME_DEFAULT_APP_FILE"
+    tools/disc/sign.sh "$root/launcher.exe" "$root/$GAME_SETUP" \
+        "$root/payload/$GAME_DEFAULT_APP_FILE"
 fi
 xorriso -as mkisofs -quiet -J -joliet-long -r -V "$GAME_VOLUME_LABEL" -o "$iso" "$root"
 echo "Wrote $iso"

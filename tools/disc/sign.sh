@@ -40,7 +40,8 @@ certificate_key=$(openssl x509 -in "$SIGN_CERT" -noout -pubkey 2>/dev/null) ||
 if ! private_key=$(openssl pkey -in "$SIGN_KEY" "${openssl_password[@]}" -pubout 2>/dev/null); then
     grep -q ENCRYPTED "$SIGN_KEY" || fail "SIGN_KEY: $SIGN_KEY is not a PEM private key"
     [ -n "${SIGN_PASS_FILE:-}" ] ||
-        fail "SIGN_KEY: $SIGN_KEY is encrypted: name the file holding its password in SIGN_PASS_FILE"
+        fail "SIGN_KEY: $SIGN_KEY is encrypted: name the file holding its password in" \
+            "SIGN_PASS_FILE"
     fail "SIGN_PASS_FILE: the password in $SIGN_PASS_FILE does not open $SIGN_KEY"
 fi
 [ "$certificate_key" = "$private_key" ] ||
@@ -57,7 +58,7 @@ for program in "$@"; do
         "${time_stamp[@]}" -in "$program" -out "$signed" >"$log" 2>&1 ||
         fail "could not sign $program:"$'\n'"$(cat "$log")"
     osslsigncode verify -CAfile "$trusted" -in "$signed" >"$log" 2>&1 ||
-        fail "the signature of $program does not verify against the CAs in $trusted (SIGN_CA names" \
-            "another file of them):"$'\n'"$(grep -iE 'error|fail' "$log")"
+        fail "the signature of $program does not verify against the CAs in $trusted" \
+            "(SIGN_CA names another file of them):"$'\n'"$(grep -iE 'error|fail' "$log")"
     mv "$signed" "$program"
 done

@@ -74,7 +74,8 @@ SCRIPT
 
 # Laid out once for each mode; a newer shim source lays it out again.
 laid_out() {
-    [ "$(cat "$mode_file" 2>/dev/null)" = "$1" ] && [ ! tools/wine/trapno_shim.c -nt "$mode_file" ] &&
+    [ "$(cat "$mode_file" 2>/dev/null)" = "$1" ] &&
+        [ ! tools/wine/trapno_shim.c -nt "$mode_file" ] &&
         { [ "$1" = native ] || [ -x "$bin/qemu-i386" ]; }
 }
 
