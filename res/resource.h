@@ -6,6 +6,7 @@
 #define IDS_INSERT_DISC_CAPTION 129
 #define IDS_INSERT_DISC_TEXT 130
 #define IDB_BACKGROUND 131
+#define IDB_BACKGROUND_2X 132
 
 // The framework's application title entry.
 #define IDS_APP_TITLE 57344

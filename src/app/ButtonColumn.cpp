@@ -27,20 +27,26 @@ constexpr SlotButton kFixedSlots[] = {
 
 } // namespace
 
+RECT ColumnButtonRect(int slot)
+{
+    const int top = kColumnTop + kRowPitch * slot;
+    return {kColumnLeft, top, kColumnLeft + kButtonWidth, top + kButtonHeight};
+}
+
 void CMainFrame::CreateButtonColumn()
 {
     for (int slot = 0; slot < SLOT_COUNT; ++slot) {
         // The top place is decided once: Play when an installation is registered.
         const SlotButton& entry = slot == SLOT_LAUNCH ? (m_installPath.empty() ? kInstall : kPlay)
                                                       : kFixedSlots[slot - 1];
-        const int top = kColumnTop + kRowPitch * slot;
-        const RECT rect = {kColumnLeft, top, kColumnLeft + kButtonWidth, top + kButtonHeight};
-
         m_buttons[slot] = new CRolloverBitmapButton;
-        m_buttons[slot]->Create(nullptr, kOwnerDrawButtonStyle, rect, this, entry.id);
+        m_buttons[slot]->Create(nullptr, kOwnerDrawButtonStyle,
+                                ScaleToDpi(ColumnButtonRect(slot), m_dpi), this, entry.id);
+        m_buttons[slot]->SetDpi(m_dpi);
         m_buttons[slot]->LoadBitmapSet(entry.baseName, m_language.c_str());
         // Never drawn: screen readers say it.
         ::SetWindowTextW(m_buttons[slot]->GetSafeHwnd(), GetButtonName(m_language, entry.id));
         m_buttons[slot]->SetListener(this);
     }
+    PlaceChildren();
 }

@@ -25,3 +25,6 @@ enum ControlId
 
 // The logo and the column's buttons are visible owner-drawn push buttons.
 constexpr DWORD kOwnerDrawButtonStyle = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
+
+// Where the slot's button lies in the window's client area at 96 DPI.
+RECT ColumnButtonRect(int slot);

@@ -1,6 +1,7 @@
 #include "MainFrame.h"
 
 #include "../../res/resource.h"
+#include "../framework/SystemLibrary.h"
 #include "../framework/Text.h"
 #include "Language.h"
 
@@ -8,6 +9,8 @@ namespace {
 
 constexpr int kWindowWidth = 635;
 constexpr int kWindowHeight = 416;
+// The client area the background fills; at 96 DPI the frame is made by its outer size.
+constexpr RECT kClientRect = {0, 0, 635, 395};
 // WS_POPUP | WS_CAPTION | WS_MINIMIZEBOX: no maximize box and no sizing border.
 constexpr DWORD kFrameStyle = 0x80C20000;
 constexpr char kVersionSeparator[] = "  v. ";
@@ -18,15 +21,15 @@ constexpr char kLogoFallbackLanguage[] = "En";
 
 // Centred on the primary screen, the task bar ignored; C++ division truncates toward zero, so
 // on a screen smaller than the window the overhang is split the same way.
-RECT CentredWindowRect()
+RECT CentredWindowRect(int width, int height)
 {
     RECT screen = {};
     GetClientRect(GetDesktopWindow(), &screen);
     RECT rect;
-    rect.left = (screen.right - kWindowWidth) / 2;
-    rect.top = (screen.bottom - kWindowHeight) / 2;
-    rect.right = rect.left + kWindowWidth;
-    rect.bottom = rect.top + kWindowHeight;
+    rect.left = (screen.right - width) / 2;
+    rect.top = (screen.bottom - height) / 2;
+    rect.right = rect.left + width;
+    rect.bottom = rect.top + height;
     return rect;
 }
 
@@ -34,7 +37,7 @@ RECT CentredWindowRect()
 
 CMainFrame::CMainFrame()
 {
-    const RECT rect = CentredWindowRect();
+    const RECT rect = CentredWindowRect(kWindowWidth, kWindowHeight);
     ReadUserLocale(m_language, m_country);
     LookupInstallation();
     m_title = GetGameTitle(m_language);
@@ -44,13 +47,11 @@ CMainFrame::CMainFrame()
     ModifyStyle(0, WS_SYSMENU);
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINFRAME));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    // The window knows its screen's DPI once it exists; it is not shown yet.
+    m_dpi = user32::GetDpiForWindow(m_hWnd);
+    FitWindowToDpi();
 
-    m_background.LoadBitmap(MAKEINTRESOURCEA(IDB_BACKGROUND));
-    BITMAP info = {};
-    m_background.GetBitmap(&info);
-    m_backgroundWidth = info.bmWidth;
-    m_backgroundHeight = info.bmHeight;
-
+    LoadBackground();
     CreateLogo();
     m_manualFile = SelectManualFile(m_language, m_country);
     CreateButtonColumn();
@@ -58,9 +59,28 @@ CMainFrame::CMainFrame()
 
 CMainFrame::~CMainFrame()
 {
-    m_background.DeleteObject();
     for (CRolloverBitmapButton* button : m_buttons)
         delete button;
+}
+
+void CMainFrame::FitWindowToDpi()
+{
+    if (m_dpi == kDesignDpi)
+        return;
+    // Above 96 DPI the caption and frame grow too: the window is sized from its client area,
+    // so that they never eat into the background.
+    RECT frame = ScaleToDpi(kClientRect, m_dpi);
+    user32::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE)),
+                                     FALSE, static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_EXSTYLE)),
+                                     m_dpi);
+    const RECT rect = CentredWindowRect(frame.right - frame.left, frame.bottom - frame.top);
+    SetWindowPos(nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CMainFrame::LoadBackground()
+{
+    m_background.Load(MAKEINTRESOURCEA(IDB_BACKGROUND), MAKEINTRESOURCEA(IDB_BACKGROUND_2X), m_dpi);
 }
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
@@ -71,10 +91,29 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
 void CMainFrame::CreateLogo()
 {
     // The logo carries Play's identifier, so clicking it plays whatever the top button shows.
-    m_logo.Create(nullptr, kOwnerDrawButtonStyle, kLogoRect, this, IDC_PLAY_BTN);
+    m_logo.Create(nullptr, kOwnerDrawButtonStyle, ScaleToDpi(kLogoRect, m_dpi), this, IDC_PLAY_BTN);
+    LoadLogo();
+    // Never drawn: screen readers say the game's title for it.
+    ::SetWindowTextW(m_logo.GetSafeHwnd(), Widen(m_title, kGameNamesCodePage).c_str());
+}
+
+void CMainFrame::LoadLogo()
+{
+    m_logo.SetDpi(m_dpi);
     const std::string name = kLogoBaseName + m_language;
     if (!m_logo.LoadBitmaps(name.c_str()))
         m_logo.LoadBitmaps((std::string(kLogoBaseName) + kLogoFallbackLanguage).c_str());
-    // Never drawn: screen readers say the game's title for it.
-    ::SetWindowTextW(m_logo.GetSafeHwnd(), Widen(m_title, kGameNamesCodePage).c_str());
+}
+
+void CMainFrame::PlaceChildren()
+{
+    // Each in its rectangle scaled as a whole, whatever size its picture gave it.
+    auto place = [this](CWnd& child, const RECT& rect) {
+        const RECT scaled = ScaleToDpi(rect, m_dpi);
+        child.SetWindowPos(nullptr, scaled.left, scaled.top, scaled.right - scaled.left,
+                           scaled.bottom - scaled.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    place(m_logo, kLogoRect);
+    for (int slot = 0; slot < SLOT_COUNT; ++slot)
+        place(*m_buttons[slot], ColumnButtonRect(slot));
 }

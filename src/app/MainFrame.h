@@ -2,8 +2,8 @@
 // The launcher window. Its constructor does all of the program's set-up; afterwards it only
 // answers its buttons and keys.
 #include "../button/RolloverBitmapButton.h"
-#include "../framework/Bitmap.h"
 #include "../framework/FrameWnd.h"
+#include "../framework/Picture.h"
 #include "ButtonColumn.h"
 #include "ButtonCommand.h"
 
@@ -33,13 +33,19 @@ protected:
     void OnExit();
     BOOL OnEraseBkgnd(CDC* dc);
     HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind);
+    LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggestedRect);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void LookupInstallation();
+    // Sizes and centres the window for its DPI; at 96 DPI it keeps the size it was made with.
+    void FitWindowToDpi();
+    void LoadBackground();
     void CreateLogo();
+    void LoadLogo();
     void CreateButtonColumn();
+    void PlaceChildren();
     void SelectNextButton();
     void SelectPreviousButton();
     void MoveSelection(int step);
@@ -51,9 +57,8 @@ private:
 
     CRolloverBitmapButton* m_buttons[SLOT_COUNT] = {};
     ButtonCommand m_commands[SLOT_COUNT];
-    CBitmap m_background;
-    int m_backgroundWidth = 0;
-    int m_backgroundHeight = 0;
+    UINT m_dpi = kDesignDpi;
+    CPicture m_background;
     std::string m_title;
     std::string m_language;
     std::string m_country;

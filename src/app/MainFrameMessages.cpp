@@ -14,6 +14,7 @@ ON_COMMAND(IDC_WEB_BTN, OnWeb)
 ON_COMMAND(IDC_EXIT_BTN, OnExit)
 ON_WM_ERASEBKGND()
 ON_WM_CTLCOLOR()
+ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 int CMainFrame::OnCreate(LPCREATESTRUCTA cs)
@@ -96,13 +97,26 @@ void CMainFrame::OnButtonHover(CRolloverBitmapButton* button)
 
 BOOL CMainFrame::OnEraseBkgnd(CDC* dc)
 {
-    CDC memory;
-    if (memory.CreateCompatibleDC(dc)) {
-        HGDIOBJ previous = memory.SelectObject(m_background.GetSafeHandle());
-        dc->BitBlt(0, 0, m_backgroundWidth, m_backgroundHeight, &memory, 0, 0, SRCCOPY);
-        memory.SelectObject(previous);
-    }
+    const SIZE size = m_background.SizeAt(m_dpi);
+    m_background.Draw(dc->GetSafeHdc(), {0, 0, size.cx, size.cy});
     return TRUE;
+}
+
+// The window was moved to a screen of another DPI (or that screen's scale changed): the system
+// suggests the rectangle that keeps it where it was, at the new size.
+LRESULT CMainFrame::OnDpiChanged(WPARAM dpi, LPARAM suggestedRect)
+{
+    m_dpi = LOWORD(dpi);
+    const RECT* rect = reinterpret_cast<const RECT*>(suggestedRect);
+    SetWindowPos(nullptr, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    LoadBackground();
+    LoadLogo();
+    for (CRolloverBitmapButton* button : m_buttons)
+        button->SetDpi(m_dpi);
+    PlaceChildren();
+    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    return 0;
 }
 
 HBRUSH CMainFrame::OnCtlColor(CDC*, CWnd*, UINT)

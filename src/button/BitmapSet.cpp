@@ -8,9 +8,16 @@ namespace {
 // The language whose set is complete in the program's resources.
 constexpr char kFallbackLanguage[] = "EN";
 
-BOOL LoadPicture(CBitmap& picture, const char* name)
+// The name when the program carries that picture; FALSE in `allCarried` when it does not.
+std::string CarriedName(const char* name, BOOL& allCarried)
 {
-    return name == nullptr || picture.LoadBitmap(name);
+    if (name == nullptr)
+        return std::string();
+    if (!CPicture::IsCarried(name)) {
+        allCarried = FALSE;
+        return std::string();
+    }
+    return name;
 }
 
 } // namespace
@@ -36,7 +43,7 @@ BOOL CRolloverBitmapButton::LoadBitmapSetIn(const char* baseName, const char* la
             LoadBitmapSetIn(baseName, kFallbackLanguage, true);
         return TRUE;
     }
-    if (m_bitmapUp.GetSafeHandle() == nullptr)
+    if (!m_bitmapUp.IsLoaded())
         return FALSE;
     SizeToUpBitmap();
     return TRUE;
@@ -46,30 +53,26 @@ BOOL CRolloverBitmapButton::LoadStateBitmaps(const char* up, const char* down, c
                                              const char* disabled)
 {
     ReleasePictures();
-    if (!m_bitmapUp.LoadBitmap(up))
-        return FALSE;
-    BOOL result = TRUE;
-    if (!LoadPicture(m_bitmapDown, down))
-        result = FALSE;
-    if (!LoadPicture(m_bitmapRollover, rollover))
-        result = FALSE;
-    if (!LoadPicture(m_bitmapDisabled, disabled))
-        result = FALSE;
-    return result;
+    BOOL allCarried = TRUE;
+    m_upName = CarriedName(up, allCarried);
+    m_downName = CarriedName(down, allCarried);
+    m_rolloverName = CarriedName(rollover, allCarried);
+    m_disabledName = CarriedName(disabled, allCarried);
+    // The up picture is the one the first frame shows, and the button's size.
+    return up != nullptr && Shown(m_bitmapUp, m_upName).IsLoaded() && allCarried;
 }
 
 void CRolloverBitmapButton::ReleasePictures()
 {
-    m_bitmapUp.DeleteObject();
-    m_bitmapDown.DeleteObject();
-    m_bitmapRollover.DeleteObject();
-    m_bitmapDisabled.DeleteObject();
+    m_bitmapUp.Release();
+    m_bitmapDown.Release();
+    m_bitmapRollover.Release();
+    m_bitmapDisabled.Release();
 }
 
 void CRolloverBitmapButton::SizeToUpBitmap()
 {
-    BITMAP info = {};
-    m_bitmapUp.GetBitmap(&info);
-    SetWindowPos(nullptr, -1, -1, info.bmWidth, info.bmHeight,
+    const SIZE size = m_bitmapUp.SizeAt(m_dpi);
+    SetWindowPos(nullptr, -1, -1, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
 }

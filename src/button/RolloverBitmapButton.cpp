@@ -10,10 +10,7 @@ END_MESSAGE_MAP()
 
 CRolloverBitmapButton::~CRolloverBitmapButton()
 {
-    m_bitmapDisabled.DeleteObject();
-    m_bitmapDown.DeleteObject();
-    m_bitmapRollover.DeleteObject();
-    m_bitmapUp.DeleteObject();
+    ReleasePictures();
 }
 
 void CRolloverBitmapButton::OnMouseMove(UINT flags, POINT point)
@@ -59,12 +56,25 @@ LRESULT CRolloverBitmapButton::OnMouseLeave(WPARAM, LPARAM)
 
 void CRolloverBitmapButton::DrawItem(LPDRAWITEMSTRUCT item)
 {
-    const CBitmap* picture = &m_bitmapUp;
-    if ((item->itemState & ODS_SELECTED) && m_bitmapDown.GetSafeHandle() != nullptr)
+    const CPicture* picture = &Shown(m_bitmapUp, m_upName);
+    if ((item->itemState & ODS_SELECTED) && Shown(m_bitmapDown, m_downName).IsLoaded())
         picture = &m_bitmapDown;
-    else if ((item->itemState & ODS_DISABLED) && m_bitmapDisabled.GetSafeHandle() != nullptr)
+    else if ((item->itemState & ODS_DISABLED) && Shown(m_bitmapDisabled, m_disabledName).IsLoaded())
         picture = &m_bitmapDisabled;
-    else if (m_bHover && m_bitmapRollover.GetSafeHandle() != nullptr)
+    else if (m_bHover && Shown(m_bitmapRollover, m_rolloverName).IsLoaded())
         picture = &m_bitmapRollover;
     BlitPicture(*picture, *item);
+}
+
+const CPicture& CRolloverBitmapButton::Shown(CPicture& picture, const std::string& name)
+{
+    if (!picture.IsLoaded() && !name.empty())
+        picture.Load(name.c_str(), m_dpi);
+    return picture;
+}
+
+void CRolloverBitmapButton::SetDpi(UINT dpi)
+{
+    CBitmapButton::SetDpi(dpi);
+    ReleasePictures();
 }

@@ -45,6 +45,24 @@ using TrackMouseEventFn = decltype(&::_TrackMouseEvent);
 using GetFileVersionInfoSizeFn = decltype(&::GetFileVersionInfoSizeA);
 using GetFileVersionInfoFn = decltype(&::GetFileVersionInfoA);
 using VerQueryValueFn = decltype(&::VerQueryValueA);
+// Declared by the headers only for Windows 10 targets: written out, stdcall and all.
+using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+
+// USER32 is a known DLL, loaded with the program: its newer functions are looked up in it.
+HMODULE UserLibrary()
+{
+    return GetModuleHandleW(L"user32.dll");
+}
+
+// What the system's DPI is for a program that cannot ask about a window: the screen's.
+UINT SystemDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
+}
 
 } // namespace
 
@@ -57,6 +75,25 @@ void RestrictDllSearchToSystemFolder()
     if (setDefault == nullptr || !setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32))
         SetDllDirectoryW(L"");
 }
+
+namespace user32 {
+
+UINT GetDpiForWindow(HWND window)
+{
+    static const auto call = FunctionOf<GetDpiForWindowFn>(UserLibrary(), "GetDpiForWindow");
+    const UINT dpi = call != nullptr ? call(window) : 0;
+    return dpi != 0 ? dpi : SystemDpi();
+}
+
+BOOL AdjustWindowRectExForDpi(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle, UINT dpi)
+{
+    static const auto call =
+        FunctionOf<AdjustWindowRectExForDpiFn>(UserLibrary(), "AdjustWindowRectExForDpi");
+    return call != nullptr ? call(rect, style, menu, exStyle, dpi)
+                           : AdjustWindowRectEx(rect, style, menu, exStyle);
+}
+
+} // namespace user32
 
 namespace comctl32 {
 

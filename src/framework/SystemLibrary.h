@@ -1,5 +1,6 @@
 #pragma once
-// Functions of system DLLs that are not "known DLLs" (VERSION, COMCTL32). Imported statically,
+// Functions of system DLLs that are not "known DLLs" (VERSION, COMCTL32), and those of USER32
+// that Windows XP lacks. Imported statically,
 // Windows would look for them in the program's own folder first, and a DLL of that name lying
 // beside the launcher (a download folder is full of them) would run with the user's rights.
 // These are loaded at run time, by full path, from the system folder only.
@@ -9,6 +10,13 @@
 
 // Limits where this process loads DLLs from to the system folder; call it first thing.
 void RestrictDllSearchToSystemFolder();
+
+namespace user32 {
+// The window's DPI (Windows 10 1607 and later); elsewhere the system's, which is every window's.
+UINT GetDpiForWindow(HWND window);
+// AdjustWindowRectEx at the DPI (Windows 10 1607 and later); elsewhere at the system's.
+BOOL AdjustWindowRectExForDpi(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle, UINT dpi);
+} // namespace user32
 
 namespace comctl32 {
 BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track);
