@@ -1,8 +1,11 @@
 """The launcher's pictures: background, logos, button pictures and the icon.
 
-A picture the profile's art/ folder holds is converted; any other is drawn from the profile's
-labels, words and colours. All are written as the launcher carries them: 16-bit 5-5-5 BMP,
-bottom-up, with the exact header its resources expect. tools/profile/make_game.py calls write_pictures.
+Each picture is carried twice: at its size for 96 DPI, and at twice that size (its name ending
+in _2X) for screens of more. A picture the profile's art/ folder holds is converted (NAME.png,
+and NAME@2x.png beside it for the large one); any other is drawn from the profile's labels, words
+and colours, at either size. All are written as the launcher carries them: 16-bit 5-5-5 BMP,
+bottom-up, with the exact header its resources expect. tools/profile/make_game.py calls
+write_pictures.
 """
 import os
 import random
@@ -19,6 +22,8 @@ ICON_SIZE = (256, 256)
 COLUMN_LEFT, COLUMN_TOP, ROW_PITCH = 171, 186, 40
 PIXELS_PER_METRE = 3779
 
+# The sizes the pictures are carried at, and the suffix of each one's names.
+SCALES = [(1, "", ""), (2, "_2X", "@2x")]
 STATES = ["UP", "ROLLOVER", "DOWN"]
 # The resource base name of each button of the profile and its slot in the column.
 BUTTONS = {"play": ("IDB_PLAY_BTN", 0), "install": ("IDB_INSTALL_BTN", 0),
@@ -60,68 +65,84 @@ def ridge(rng, width, base, amplitude, roughness):
     return points
 
 
-def draw_background():
+def scaled(k, *values):
+    """The 96 DPI lengths or points, at K times the size."""
+    return [tuple(v * k for v in value) if isinstance(value, tuple) else value * k
+            for value in values]
+
+
+def times(size, k):
+    return (size[0] * k, size[1] * k)
+
+
+def draw_background(k=1):
+    """The background at K times its size, drawn anew at that size."""
     rng = random.Random(7)
     width, height = BACKGROUND_SIZE
-    sky = vertical_gradient(BACKGROUND_SIZE, [(0.0, (8, 10, 30)), (0.45, (28, 30, 78)),
-                                              (0.72, (92, 64, 104)), (1.0, (150, 92, 70))])
+    size = times(BACKGROUND_SIZE, k)
+    sky = vertical_gradient(size, [(0.0, (8, 10, 30)), (0.45, (28, 30, 78)),
+                                   (0.72, (92, 64, 104)), (1.0, (150, 92, 70))])
     draw = ImageDraw.Draw(sky)
     for _ in range(260):
         x, y = rng.randrange(width), rng.randrange(int(height * 0.6))
         b = rng.randint(120, 255)
-        draw.point((x, y), fill=(b, b, min(255, b + 20)))
+        draw.rectangle([x * k, y * k, x * k + k - 1, y * k + k - 1], fill=(b, b, min(255, b + 20)))
 
     # A ringed moon over the right-hand hills.
-    glow = Image.new("RGBA", BACKGROUND_SIZE, (0, 0, 0, 0))
+    glow = Image.new("RGBA", size, (0, 0, 0, 0))
     gdraw = ImageDraw.Draw(glow)
     cx, cy, r = 540, 92, 44
-    gdraw.ellipse([cx - r - 26, cy - r - 26, cx + r + 26, cy + r + 26], fill=(255, 180, 140, 70))
-    glow = glow.filter(ImageFilter.GaussianBlur(22))
+    gdraw.ellipse(scaled(k, cx - r - 26, cy - r - 26, cx + r + 26, cy + r + 26),
+                  fill=(255, 180, 140, 70))
+    glow = glow.filter(ImageFilter.GaussianBlur(22 * k))
     gdraw = ImageDraw.Draw(glow)
-    ring = [cx - 90, cy - 18, cx + 90, cy + 18]
-    gdraw.arc(ring, 180, 360, fill=(255, 220, 170, 150), width=2)
-    gdraw.ellipse([cx - r, cy - r, cx + r, cy + r], fill=(246, 214, 176, 255))
-    gdraw.ellipse([cx - r + 10, cy - r + 6, cx + r - 18, cy + r - 22], fill=(252, 228, 196, 255))
-    gdraw.arc(ring, 0, 180, fill=(255, 220, 170, 220), width=2)
+    ring = scaled(k, cx - 90, cy - 18, cx + 90, cy + 18)
+    gdraw.arc(ring, 180, 360, fill=(255, 220, 170, 150), width=2 * k)
+    gdraw.ellipse(scaled(k, cx - r, cy - r, cx + r, cy + r), fill=(246, 214, 176, 255))
+    gdraw.ellipse(scaled(k, cx - r + 10, cy - r + 6, cx + r - 18, cy + r - 22),
+                  fill=(252, 228, 196, 255))
+    gdraw.arc(ring, 0, 180, fill=(255, 220, 170, 220), width=2 * k)
     sky = Image.alpha_composite(sky.convert("RGBA"), glow)
 
     # Three mountain ranges, lighter with distance, each with mist at its foot.
     layers = [(250, 40, 6, (58, 44, 84)), (290, 34, 7, (36, 28, 60)), (335, 26, 8, (16, 14, 32))]
     for base, amplitude, roughness, colour in layers:
-        layer = Image.new("RGBA", BACKGROUND_SIZE, (0, 0, 0, 0))
+        layer = Image.new("RGBA", size, (0, 0, 0, 0))
         ldraw = ImageDraw.Draw(layer)
         outline = ridge(rng, width, base, amplitude, roughness)
-        ldraw.polygon(outline + [(width, height), (0, height)], fill=colour + (255,))
+        ldraw.polygon(scaled(k, *outline, (width, height), (0, height)), fill=colour + (255,))
         sky = Image.alpha_composite(sky, layer)
-        mist = Image.new("RGBA", BACKGROUND_SIZE, (0, 0, 0, 0))
+        mist = Image.new("RGBA", size, (0, 0, 0, 0))
         mdraw = ImageDraw.Draw(mist)
-        for i in range(24):
-            mdraw.line([(0, base + 20 + i), (width, base + 20 + i)],
-                       fill=(190, 140, 150, max(0, 40 - i * 2)))
-        sky = Image.alpha_composite(sky, mist.filter(ImageFilter.GaussianBlur(6)))
+        for i in range(24 * k):
+            y = (base + 20) * k + i
+            mdraw.line([(0, y), (width * k, y)], fill=(190, 140, 150, max(0, 40 - i // k * 2)))
+        sky = Image.alpha_composite(sky, mist.filter(ImageFilter.GaussianBlur(6 * k)))
 
     # A ruined spire on the left, behind the logo.
     sdraw = ImageDraw.Draw(sky)
-    sdraw.polygon([(64, 330), (74, 190), (80, 160), (86, 190), (96, 330)], fill=(12, 10, 24, 255))
-    sdraw.polygon([(40, 340), (52, 240), (58, 230), (64, 340)], fill=(14, 12, 28, 255))
+    sdraw.polygon(scaled(k, (64, 330), (74, 190), (80, 160), (86, 190), (96, 330)),
+                  fill=(12, 10, 24, 255))
+    sdraw.polygon(scaled(k, (40, 340), (52, 240), (58, 230), (64, 340)), fill=(14, 12, 28, 255))
 
     # A dark glass panel behind the button column.
-    panel = Image.new("RGBA", BACKGROUND_SIZE, (0, 0, 0, 0))
+    panel = Image.new("RGBA", size, (0, 0, 0, 0))
     pdraw = ImageDraw.Draw(panel)
-    box = [COLUMN_LEFT - 14, COLUMN_TOP - 14, COLUMN_LEFT + BUTTON_SIZE[0] + 14,
-           COLUMN_TOP + 4 * ROW_PITCH + BUTTON_SIZE[1] + 14]
-    pdraw.rounded_rectangle(box, radius=10, fill=(6, 6, 18, 150), outline=(200, 160, 90, 120))
+    box = scaled(k, COLUMN_LEFT - 14, COLUMN_TOP - 14, COLUMN_LEFT + BUTTON_SIZE[0] + 14,
+                 COLUMN_TOP + 4 * ROW_PITCH + BUTTON_SIZE[1] + 14)
+    pdraw.rounded_rectangle(box, radius=10 * k, fill=(6, 6, 18, 150), outline=(200, 160, 90, 120),
+                            width=k)
     sky = Image.alpha_composite(sky, panel)
     return sky.convert("RGB")
 
 
-def centred_text(draw, box, text, face, fill, shadow=None, offset=(0, 0)):
+def centred_text(draw, box, text, face, fill, shadow=None, offset=(0, 0), k=1):
     left, top, right, bottom = box
     l, t, r, b = draw.textbbox((0, 0), text, font=face)
     x = left + (right - left - (r - l)) / 2 - l + offset[0]
     y = top + (bottom - top - (b - t)) / 2 - t + offset[1]
     if shadow:
-        draw.text((x + 1, y + 1), text, font=face, fill=shadow)
+        draw.text((x + k, y + k), text, font=face, fill=shadow)
     draw.text((x, y), text, font=face, fill=fill)
 
 
@@ -135,11 +156,11 @@ def fitting_font(name, text, max_width, size):
     return font(name, size)
 
 
-def gold_text(image, box, text, face, colours):
+def gold_text(image, box, text, face, colours, k=1):
     """Text filled with a vertical gradient of the profile's two colours and a dark outline."""
     mask = Image.new("L", image.size, 0)
     centred_text(ImageDraw.Draw(mask), box, text, face, 255)
-    outline = mask.filter(ImageFilter.MaxFilter(3))
+    outline = mask.filter(ImageFilter.MaxFilter(2 * k + 1))
     image.paste((20, 12, 4), (0, 0), outline)
     light, dark = colours
     gradient = vertical_gradient(image.size, [(0.0, light), (1.0, dark)])
@@ -151,66 +172,77 @@ def gold_text(image, box, text, face, colours):
     image.paste(full, (0, 0), mask)
 
 
-def draw_logo(background, profile, language):
-    logo = background.crop((0, 0) + LOGO_SIZE).convert("RGBA")
-    shade = Image.new("RGBA", LOGO_SIZE, (0, 0, 0, 0))
+def draw_logo(background, profile, language, k=1):
+    """The logo at K times its size, over BACKGROUND of the same scale."""
+    size = times(LOGO_SIZE, k)
+    logo = background.crop((0, 0) + size).convert("RGBA")
+    shade = Image.new("RGBA", size, (0, 0, 0, 0))
     sdraw = ImageDraw.Draw(shade)
-    sdraw.ellipse([6, 4, 124, 112], fill=(4, 4, 14, 170))
-    sdraw.ellipse([10, 8, 120, 108], outline=(214, 170, 92, 230), width=2)
-    sdraw.ellipse([15, 13, 115, 103], outline=(120, 90, 50, 200), width=1)
-    logo = Image.alpha_composite(logo, shade.filter(ImageFilter.GaussianBlur(0.6))).convert("RGB")
+    sdraw.ellipse(scaled(k, 6, 4, 124, 112), fill=(4, 4, 14, 170))
+    sdraw.ellipse(scaled(k, 10, 8, 120, 108), outline=(214, 170, 92, 230), width=2 * k)
+    sdraw.ellipse(scaled(k, 15, 13, 115, 103), outline=(120, 90, 50, 200), width=k)
+    logo = Image.alpha_composite(logo, shade.filter(ImageFilter.GaussianBlur(0.6 * k)))
+    logo = logo.convert("RGB")
     draw = ImageDraw.Draw(logo)
     colours = (profile.light, profile.dark)
-    centred_text(draw, (0, 20, 130, 36), profile.logo_above, font("DejaVuSans-Bold.ttf", 11),
-                 (226, 214, 196), shadow=(0, 0, 0))
-    draw.line([(32, 39), (98, 39)], fill=(200, 156, 80))
+    centred_text(draw, scaled(k, 0, 20, 130, 36), profile.logo_above,
+                 font("DejaVuSans-Bold.ttf", 11 * k), (226, 214, 196), shadow=(0, 0, 0), k=k)
+    draw.rectangle(scaled(k, 32, 39) + [98 * k + k - 1, 39 * k + k - 1], fill=(200, 156, 80))
     subtitle = profile.logo_words.get(language, profile.logo_word)
-    gold_text(logo, (12, 42, 118, 66), subtitle, fitting_font("DejaVuSerif-Bold.ttf", subtitle, 98, 18),
-              colours)
-    gold_text(logo, (0, 66, 130, 98), profile.logo_below, font("DejaVuSerif-Bold.ttf", 26), colours)
+    gold_text(logo, scaled(k, 12, 42, 118, 66), subtitle,
+              fitting_font("DejaVuSerif-Bold.ttf", subtitle, 98 * k, 18 * k), colours, k)
+    gold_text(logo, scaled(k, 0, 66, 130, 98), profile.logo_below,
+              font("DejaVuSerif-Bold.ttf", 26 * k), colours, k)
     return logo
 
 
-def draw_button(background, slot, label, state):
+BUTTON_LOOKS = {  # state: gradient stops, border, text and glow colours
+    "UP": ([(0, (58, 56, 84)), (0.5, (30, 28, 50)), (1, (18, 16, 32))],
+           (150, 118, 70), (236, 222, 196), None),
+    "ROLLOVER": ([(0, (196, 128, 52)), (0.5, (132, 72, 24)), (1, (88, 42, 14))],
+                 (255, 214, 130), (255, 248, 226), (255, 180, 80)),
+    "DOWN": ([(0, (12, 10, 20)), (0.5, (34, 22, 20)), (1, (70, 42, 22))],
+             (110, 80, 44), (214, 176, 116), None),
+}
+
+
+def draw_button(background, slot, label, state, k=1):
+    """A button's picture at K times its size, over BACKGROUND of the same scale."""
     top = COLUMN_TOP + ROW_PITCH * slot
+    size = times(BUTTON_SIZE, k)
     width, height = BUTTON_SIZE
-    picture = background.crop((COLUMN_LEFT, top, COLUMN_LEFT + width, top + height)).convert("RGBA")
-    plate = Image.new("RGBA", BUTTON_SIZE, (0, 0, 0, 0))
+    picture = background.crop(scaled(k, COLUMN_LEFT, top, COLUMN_LEFT + width, top + height))
+    picture = picture.convert("RGBA")
+    plate = Image.new("RGBA", size, (0, 0, 0, 0))
     pdraw = ImageDraw.Draw(plate)
-    box = [1, 1, width - 2, height - 2]
-    if state == "UP":
-        fill = vertical_gradient(BUTTON_SIZE, [(0, (58, 56, 84)), (0.5, (30, 28, 50)), (1, (18, 16, 32))])
-        border, text, glow = (150, 118, 70), (236, 222, 196), None
-    elif state == "ROLLOVER":
-        fill = vertical_gradient(BUTTON_SIZE, [(0, (196, 128, 52)), (0.5, (132, 72, 24)), (1, (88, 42, 14))])
-        border, text, glow = (255, 214, 130), (255, 248, 226), (255, 180, 80)
-    else:
-        fill = vertical_gradient(BUTTON_SIZE, [(0, (12, 10, 20)), (0.5, (34, 22, 20)), (1, (70, 42, 22))])
-        border, text, glow = (110, 80, 44), (214, 176, 116), None
-    mask = Image.new("L", BUTTON_SIZE, 0)
-    ImageDraw.Draw(mask).rounded_rectangle(box, radius=7, fill=255)
+    # Edges of whole 96 DPI pixels: a 96 DPI pixel's last row or column is k - 1 further on.
+    box = [k, k, (width - 1) * k - 1, (height - 1) * k - 1]
+    stops, border, text, glow = BUTTON_LOOKS[state]
+    fill = vertical_gradient(size, stops)
+    mask = Image.new("L", size, 0)
+    ImageDraw.Draw(mask).rounded_rectangle(box, radius=7 * k, fill=255)
     plate.paste(fill.convert("RGBA"), (0, 0), mask)
-    pdraw.rounded_rectangle(box, radius=7, outline=border + (255,), width=1)
-    if state == "UP":
-        pdraw.line([(8, 2), (width - 9, 2)], fill=(120, 116, 160, 160))
-    elif state == "DOWN":
-        pdraw.line([(8, 2), (width - 9, 2)], fill=(0, 0, 0, 200))
-        pdraw.line([(8, 3), (width - 9, 3)], fill=(0, 0, 0, 110))
+    pdraw.rounded_rectangle(box, radius=7 * k, outline=border + (255,), width=k)
+    lines = {"UP": [(2, (120, 116, 160, 160))], "DOWN": [(2, (0, 0, 0, 200)), (3, (0, 0, 0, 110))]}
+    for y, colour in lines.get(state, []):
+        pdraw.rectangle([8 * k, y * k, (width - 8) * k - 1, (y + 1) * k - 1], fill=colour)
     if glow:
-        halo = Image.new("RGBA", BUTTON_SIZE, (0, 0, 0, 0))
-        ImageDraw.Draw(halo).rounded_rectangle([3, 3, width - 4, height - 4], radius=6,
-                                               outline=glow + (150,), width=2)
-        plate = Image.alpha_composite(plate, halo.filter(ImageFilter.GaussianBlur(1.2)))
+        halo = Image.new("RGBA", size, (0, 0, 0, 0))
+        ImageDraw.Draw(halo).rounded_rectangle([3 * k, 3 * k, (width - 3) * k - 1,
+                                                (height - 3) * k - 1], radius=6 * k,
+                                               outline=glow + (150,), width=2 * k)
+        plate = Image.alpha_composite(plate, halo.filter(ImageFilter.GaussianBlur(1.2 * k)))
     picture = Image.alpha_composite(picture, plate)
     draw = ImageDraw.Draw(picture)
     # Diamonds either side of the label, and the label itself; pressed moves it down a pixel.
-    shift = (1, 1) if state == "DOWN" else (0, 0)
+    shift = (k, k) if state == "DOWN" else (0, 0)
     for x in (22, width - 23):
-        cx, cy = x + shift[0], height // 2 + shift[1]
-        draw.polygon([(cx, cy - 4), (cx + 4, cy), (cx, cy + 4), (cx - 4, cy)], fill=border + (255,))
-    face = fitting_font("DejaVuSans-Bold.ttf", label.upper(), width - 70, 15)
-    centred_text(draw, (0, 0, width, height), label.upper(), face, text + (255,),
-                 shadow=(0, 0, 0, 255), offset=shift)
+        cx, cy = x * k + shift[0], height // 2 * k + shift[1]
+        d = 4 * k
+        draw.polygon([(cx, cy - d), (cx + d, cy), (cx, cy + d), (cx - d, cy)], fill=border + (255,))
+    face = fitting_font("DejaVuSans-Bold.ttf", label.upper(), (width - 70) * k, 15 * k)
+    centred_text(draw, (0, 0) + size, label.upper(), face, text + (255,),
+                 shadow=(0, 0, 0, 255), offset=shift, k=k)
     return picture.convert("RGB")
 
 
@@ -334,6 +366,11 @@ def dithered(image):
     return result
 
 
+# What Art.picture answers for a large picture the publisher left out beside a small one they
+# gave: the launcher enlarges the small one, and no large one is written.
+ENLARGED = "enlarged"
+
+
 class Art:
     """The pictures of the profile's art/ folder by name ("play-up-en"), each used once."""
 
@@ -345,26 +382,31 @@ class Art:
                 self.files[os.path.splitext(entry)[0].lower()] = entry
         self.used = set()
 
-    def find(self, *names):
+    def find(self, names, suffix):
+        """The first of NAMES given, with SUFFIX for a large picture; ENLARGED when that name was
+        given only small."""
         for name in names:
             if name in self.files:
-                self.used.add(name)
-                return os.path.join(self.folder, self.files[name])
+                if name + suffix not in self.files:
+                    return ENLARGED
+                self.used.add(name + suffix)
+                return os.path.join(self.folder, self.files[name + suffix])
         return None
 
     def unused(self):
         return [self.files[name] for name in sorted(set(self.files) - self.used)]
 
-    def picture(self, names, size, underlay, mode="RGB"):
-        """The first of NAMES in art/, of SIZE, over UNDERLAY where it is transparent."""
-        path = self.find(*names)
-        if path is None:
-            return None
+    def picture(self, names, size, underlay, k=1, mode="RGB"):
+        """The first of NAMES in art/ at K times SIZE, over UNDERLAY where it is transparent."""
+        path = self.find(names, SCALES[k - 1][2])
+        if path in (None, ENLARGED):
+            return path
         try:
             image = Image.open(path)
             image.load()
         except (OSError, Image.DecompressionBombError) as error:
             raise ValueError("%s: is not a picture Pillow reads: %s" % (path, error))
+        size = times(size, k)
         if image.size != size:
             raise ValueError("%s: is %d x %d pixels; it must be %d x %d" % (path, *image.size, *size))
         image = Image.alpha_composite(underlay.convert("RGBA"), image.convert("RGBA"))
@@ -382,35 +424,48 @@ def write_pictures(profile, folder):
           '#include "resource.h"', "", "LANGUAGE LANG_ENGLISH, SUBLANG_ENGLISH_US", ""]
 
     def write(name, image, file=None):
+        if image is ENLARGED:
+            return
         file = (file or name) + ".bmp"
         with open(os.path.join(bitmaps, file), "wb") as f:
             f.write(bmp555(image))
         rc.append('%s BITMAP "bitmaps/%s"' % (name, file))
 
-    black = Image.new("RGB", BACKGROUND_SIZE)
-    background = art.picture(["background"], BACKGROUND_SIZE, black) or draw_background()
-    write("IDB_BACKGROUND", background, "background")
     languages = sorted(profile.labels)
-    for language in languages:
-        logo = art.picture(["logo-" + language, "logo"], LOGO_SIZE, background.crop((0, 0) + LOGO_SIZE))
-        write("IDB_GAME_LOGO_" + language.upper(), logo or draw_logo(background, profile, language))
-    for button, (base, slot) in BUTTONS.items():
-        top = COLUMN_TOP + ROW_PITCH * slot
-        underlay = background.crop((COLUMN_LEFT, top, COLUMN_LEFT + BUTTON_SIZE[0], top + BUTTON_SIZE[1]))
-        for state in STATES:
-            for language in languages:
-                name = "%s-%s-%s" % (button, state.lower(), language)
-                picture = art.picture([name], BUTTON_SIZE, underlay)
-                label = profile.labels[language][button]
-                write("%s_%s_%s" % (base, state, language.upper()),
-                      picture or draw_button(background, slot, label, state))
+    small_background = None
+    for k, suffix, _ in SCALES:
+        black = Image.new("RGB", times(BACKGROUND_SIZE, k))
+        background = art.picture(["background"], BACKGROUND_SIZE, black, k) or draw_background(k)
+        write("IDB_BACKGROUND" + suffix, background, "background" + suffix.lower())
+        if background is ENLARGED:
+            # What the launcher will show, for the pictures drawn over it.
+            background = small_background.resize(times(BACKGROUND_SIZE, k), Image.BICUBIC)
+        if small_background is None:
+            small_background = background
+        for language in languages:
+            logo = art.picture(["logo-" + language, "logo"], LOGO_SIZE,
+                               background.crop((0, 0) + times(LOGO_SIZE, k)), k)
+            write("IDB_GAME_LOGO_" + language.upper() + suffix,
+                  logo or draw_logo(background, profile, language, k))
+        for button, (base, slot) in BUTTONS.items():
+            top = COLUMN_TOP + ROW_PITCH * slot
+            underlay = background.crop(scaled(k, COLUMN_LEFT, top, COLUMN_LEFT + BUTTON_SIZE[0],
+                                              top + BUTTON_SIZE[1]))
+            for state in STATES:
+                for language in languages:
+                    name = "%s-%s-%s" % (button, state.lower(), language)
+                    picture = art.picture([name], BUTTON_SIZE, underlay, k)
+                    label = profile.labels[language][button]
+                    write("%s_%s_%s%s" % (base, state, language.upper(), suffix),
+                          picture or draw_button(background, slot, label, state, k))
     with open(os.path.join(folder, "bitmaps.rc"), "w") as f:
         f.write("\n".join(rc) + "\n")
 
     clear = Image.new("RGBA", ICON_SIZE, (0, 0, 0, 0))
     write_icon(os.path.join(folder, "launcher.ico"),
-               art.picture(["icon"], ICON_SIZE, clear, "RGBA") or draw_icon_master(profile))
+               art.picture(["icon"], ICON_SIZE, clear, mode="RGBA") or draw_icon_master(profile))
     if art.unused():
         raise ValueError("%s: %s: not a picture the launcher carries (background, icon, logo, "
-                         "logo-LANGUAGE, BUTTON-STATE-LANGUAGE, for a language of [buttons])"
+                         "logo-LANGUAGE, BUTTON-STATE-LANGUAGE, for a language of [buttons]; "
+                         "each may have a NAME@2x beside it)"
                          % (art.folder, ", ".join(art.unused())))
