@@ -10,9 +10,22 @@ trap wine_env_cleanup EXIT
 disc="$PWD/build/disc"
 tools/disc/make_disc.sh "$disc" build/win32
 
+# SCALE=125, 150 or 200 shows it as on a screen of that display scale, on a desktop as much
+# larger than 1024 x 768.
+scale="${SCALE:-100}"
+case "$scale" in
+100 | 125 | 150 | 175 | 200) ;;
+*)
+    echo "SCALE: '$scale' is not one of 100 125 150 175 200" >&2
+    exit 1
+    ;;
+esac
+desktop="$((1024 * scale / 100))x$((768 * scale / 100))"
+
 # A prefix of its own that lives on between runs, so that what the demo setup installs is
 # still there the next time.
-wine_env_prefix "$PWD/build/run-prefix" 1024x768
+wine_env_prefix "$PWD/build/run-prefix" "$desktop"
+wine_env_scale "$scale"
 launcher="$disc/launcher.exe"
 # Whatever the game and the language, the caption holds the version after this.
 title="  v\\. "
@@ -20,7 +33,7 @@ title="  v\\. "
 interactive=1
 if [ -z "${DISPLAY:-}" ]; then
     interactive=""
-    wine_env_display
+    if [ "$scale" = 100 ]; then wine_env_display; else wine_env_display "$desktop"; fi
 fi
 
 launcher_pid=$(wine_env_start_window "$title" "$disc" "$launcher")
@@ -37,5 +50,11 @@ shot="$PWD/build/launcher.png"
 sleep 1
 xdotool mousemove 1000 20
 sleep 1
-import -window root -crop 635x416+194+176 "$shot"
+if [ "$scale" = 100 ]; then
+    import -window root -crop 635x416+194+176 "$shot"
+else
+    # The window's size depends on the caption Wine draws at that scale: the desktop around it
+    # is cut away.
+    import -window root -crop "$desktop+0+0" -trim +repage "$shot"
+fi
 echo "No display: rendered the launcher on a private X server and saved $shot"

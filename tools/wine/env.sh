@@ -46,12 +46,21 @@ REG
     wineserver -w
 }
 
-# Starts a private Xvfb. It picks a free display number itself and writes it to descriptor 3
-# once it listens there, so that two scripts starting at the same moment never share a screen.
+# The display scale of the prefix's programs, in percent (100, 125, 150, 200): Wine takes the
+# system DPI from LogPixels when a program starts.
+wine_env_scale() {
+    local percent="$1"
+    "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+        /d $((96 * percent / 100)) /f >/dev/null 2>&1
+}
+
+# Starts a private Xvfb, of the size given (1280x1024 when none is). It picks a free display
+# number itself and writes it to descriptor 3 once it listens there, so that two scripts
+# starting at the same moment never share a screen.
 wine_env_display() {
-    local number_file number
+    local number_file number size="${1:-1280x1024}"
     number_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
     XVFB_PID=$!
     for _ in $(seq 100); do
         read -r number <"$number_file" && break
