@@ -16,7 +16,7 @@ tools/disc/make_iso.sh >/dev/null
 prepare_prefix() {
     local prefix="$1"
     rm -rf "$prefix"
-    wine_env_prefix "$prefix" 1024x768
+    wine_env_prefix "$prefix" 1280x1024
     cat >"$prefix/no-associations.reg" <<'REG'
 REGEDIT4
 

@@ -22,6 +22,11 @@ constexpr DWORD kRolloverWait = 150;
 // The registry's longest value: with a document's name, a path past the 260 of MAX_PATH.
 constexpr size_t kLongestFolder = 255;
 constexpr wchar_t kOverrides[] = L"Software\\Wine\\DllOverrides";
+// Where Wine keeps the system's DPI, which a program takes when it starts.
+constexpr wchar_t kDesktopSettings[] = L"Control Panel\\Desktop";
+constexpr UINT kDesignDpi = 96;
+// The window's client area at 96 DPI, which the background fills.
+constexpr SIZE kClientSize = {635, 395};
 
 const std::map<std::wstring, int> kButtons = {{L"Install", kInstallId}, {L"Play", kPlayId},
                                               {L"Manual", kManualId},   {L"Readme", kReadmeId},
@@ -217,6 +222,15 @@ World::~World()
         RegDeleteKeyValueW(HKEY_CURRENT_USER, kOverrides, dll.c_str());
     if (!m_notepad.empty())
         MoveFileExW((m_notepad + L".real").c_str(), m_notepad.c_str(), MOVEFILE_REPLACE_EXISTING);
+    if (m_dpi != kDesignDpi)
+        SetSystemDpi(kDesignDpi);
+}
+
+void World::SetSystemDpi(DWORD dpi)
+{
+    m_dpi = dpi;
+    RegSetKeyValueW(HKEY_CURRENT_USER, kDesktopSettings, L"LogPixels", REG_DWORD, &dpi,
+                    sizeof(dpi));
 }
 
 void World::Run(const Scenario& scenario)
@@ -291,6 +305,8 @@ void World::Give(const std::wstring& items)
             Override(rest, L"native,builtin");
             CopyIn(testenv::programs + L"\\planted.dll", m_disc / rest + L".dll");
             CopyIn(testenv::launcher, m_program = m_disc / L"launcher.exe");
+        } else if (StartsWith(item, L"scale:", rest)) {
+            SetSystemDpi(kDesignDpi * std::stoul(rest) / 100);
         } else if (item == L"restart") {
             m_launcher.reset();
         } else if (StartsWith(item, L"run:", rest)) {
@@ -420,9 +436,33 @@ bool World::Shows(int slot, const wchar_t* state)
                                                         : L"IDB_PLAY_BTN") +
                                  L"_" + state + L"_" + Expand(L"@pictures");
     const int top = kColumnTop + kRowPitch * slot;
-    return PixelsDiffering(Launcher().Frame(),
-                           {kColumnLeft, top, kColumnLeft + kButtonWidth, top + kButtonHeight},
-                           picture.c_str()) == 0;
+    return Differing({kColumnLeft, top, kColumnLeft + kButtonWidth, top + kButtonHeight},
+                     Large(picture), {0, 0}, {kButtonWidth, kButtonHeight}) == 0;
+}
+
+// The length at the launcher's DPI, rounded to the nearest pixel.
+int World::Scaled(int length) const
+{
+    return MulDiv(length, static_cast<int>(m_dpi), kDesignDpi);
+}
+
+// The picture the launcher shows above 96 DPI: the one twice the size.
+std::wstring World::Large(const std::wstring& picture) const
+{
+    return m_dpi > kDesignDpi ? picture + L"_2X" : picture;
+}
+
+// PixelsDiffering at the launcher's DPI: the rectangle (within the client area), the origin and
+// the picture's size are given at 96 DPI.
+int World::Differing(const RECT& rect, const std::wstring& picture, POINT origin, SIZE size)
+{
+    HWND frame = Launcher().Frame();
+    RECT client,
+        scaled = {Scaled(rect.left), Scaled(rect.top), Scaled(rect.right), Scaled(rect.bottom)};
+    GetClientRect(frame, &client);
+    IntersectRect(&scaled, &scaled, &client);
+    return PixelsDiffering(frame, scaled, picture.c_str(), {Scaled(origin.x), Scaled(origin.y)},
+                           {Scaled(size.cx), Scaled(size.cy)});
 }
 
 std::set<int> World::LitSlots()
@@ -535,7 +575,7 @@ HWND World::ChildAt(int left, int top)
 
 HWND World::ColumnButton(int slot)
 {
-    return ChildAt(kColumnLeft, kColumnTop + kRowPitch * slot);
+    return ChildAt(Scaled(kColumnLeft), Scaled(kColumnTop + kRowPitch * slot));
 }
 
 // The logo is named by the title and each button by its label, all in the pictures' language.
@@ -607,25 +647,34 @@ bool World::IsLauncherMessage(const MessageBoxContent& box) const
     return false;
 }
 
-// A fixed captioned window centred on the tests' 1024 x 768 desktop, the logo at the top left,
-// the background where no child covers it, and the column's up pictures.
+// A fixed captioned window centred on the tests' desktop, at 96 DPI 635 x 416 and above it
+// sized to show the whole background scaled; the logo at the top left, the background where no
+// child covers it, and the column's up pictures.
 void World::ExpectLook()
 {
     HWND frame = Launcher().Frame();
     const LONG fixed = WS_POPUP | WS_CAPTION | WS_MINIMIZEBOX | WS_SYSMENU;
     EXPECT_EQ(GetWindowLongW(frame, GWL_STYLE) & (fixed | WS_MAXIMIZEBOX | WS_THICKFRAME), fixed);
     EXPECT_TRUE(GetWindowLongW(frame, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
-    RECT window = {}, client = {};
+    RECT window = {}, client = {}, desktop = {};
     GetWindowRect(frame, &window);
     GetClientRect(frame, &client);
-    EXPECT_EQ(window.left * 1000 + window.top, 194176) << "centred";
-    EXPECT_EQ(window.right * 1000 + window.bottom, 829592) << "635 x 416";
-    const std::wstring logo = Expand(L"IDB_GAME_LOGO_@pictures");
+    GetClientRect(GetDesktopWindow(), &desktop);
+    const SIZE size = {window.right - window.left, window.bottom - window.top};
+    EXPECT_EQ(window.left, (desktop.right - size.cx) / 2) << "centred";
+    EXPECT_EQ(window.top, (desktop.bottom - size.cy) / 2) << "centred";
+    if (m_dpi == kDesignDpi)
+        EXPECT_EQ(size.cx * 1000 + size.cy, 635416) << "635 x 416";
+    else
+        EXPECT_EQ(client.right * 1000 + client.bottom,
+                  Scaled(kClientSize.cx) * 1000 + Scaled(kClientSize.cy))
+            << "the whole background";
+    const std::wstring logo = Large(Expand(L"IDB_GAME_LOGO_@pictures"));
     EXPECT_TRUE(WaitUntil([&] {
-        return PixelsDiffering(frame, {0, 0, 130, 116}, logo.c_str()) == 0;
+        return Differing({0, 0, 130, 116}, logo, {0, 0}, {130, 116}) == 0;
     })) << "the logo";
-    EXPECT_EQ(PixelsDiffering(frame, {480, 0, client.right, client.bottom}, MAKEINTRESOURCEW(131),
-                              {480, 0}),
+    EXPECT_EQ(Differing({480, 0, kClientSize.cx, kClientSize.cy},
+                        m_dpi > kDesignDpi ? L"#132" : L"#131", {480, 0}, kClientSize),
               0)
         << "the background";
     for (int slot = 0; slot < 5; ++slot)

@@ -66,6 +66,11 @@ private:
     // Sets Wine's load order for the DLL or program until the world ends.
     void Override(const std::wstring& dll, const wchar_t* setting);
     HWND Button(const std::wstring& name);
+    // Sets the DPI the launchers started from now on take.
+    void SetSystemDpi(DWORD dpi);
+    int Scaled(int length) const;
+    std::wstring Large(const std::wstring& picture) const;
+    int Differing(const RECT& rect, const std::wstring& picture, POINT origin, SIZE size);
     bool Shows(int slot, const wchar_t* state);
     std::set<int> LitSlots();
     HWND ChildAt(int left, int top);
@@ -85,6 +90,7 @@ private:
     std::wstring m_start, m_notepad, m_program = testenv::launcher;
     std::vector<std::wstring> m_overrides;
     bool m_readOnly = false;
+    UINT m_dpi = 96;
     bool m_pointedAtButton = false; // by the last act
     std::unique_ptr<LauncherProcess> m_launcher;
 };

@@ -125,7 +125,7 @@ template <typename Condition> bool WaitUntil(Condition done, DWORD milliseconds 
 int RunAndWait(const std::wstring& program, const std::wstring& arguments,
                const std::wstring& folder);
 
-// How many pixels of the window's client rectangle differ from the launcher's bitmap (by name
-// or number) from `origin` on, equal at the five bits per channel the pictures keep; -1 when
-// the bitmap is missing or too small.
-int PixelsDiffering(HWND window, const RECT& clientRect, LPCWSTR bitmap, POINT origin = {0, 0});
+// How many pixels of the window's client rectangle differ from the launcher's bitmap (by name,
+// or "#NUMBER") shown at `size` (smoothed to it, when not its own), from `origin` on, equal at
+// the five bits per channel the pictures keep; -1 when the bitmap is missing or too small.
+int PixelsDiffering(HWND window, const RECT& clientRect, LPCWSTR bitmap, POINT origin, SIZE size);

@@ -38,7 +38,24 @@ Picture Capture(HWND window, RECT rect)
     return picture;
 }
 
-Picture LoadLauncherBitmap(LPCWSTR name)
+// The bitmap smoothed to `size`, as the launcher smooths a picture of another size than its place.
+HBITMAP Fitted(HDC screen, HBITMAP bitmap, const BITMAP& info, SIZE size)
+{
+    HDC from = CreateCompatibleDC(screen), to = CreateCompatibleDC(screen);
+    HBITMAP fitted = CreateCompatibleBitmap(screen, size.cx, size.cy);
+    HGDIOBJ fromBefore = SelectObject(from, bitmap), toBefore = SelectObject(to, fitted);
+    SetStretchBltMode(to, HALFTONE);
+    SetBrushOrgEx(to, 0, 0, nullptr);
+    StretchBlt(to, 0, 0, size.cx, size.cy, from, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    SelectObject(from, fromBefore);
+    SelectObject(to, toBefore);
+    DeleteDC(from);
+    DeleteDC(to);
+    return fitted;
+}
+
+// The launcher's bitmap as it shows it at `size`.
+Picture LoadLauncherBitmap(LPCWSTR name, SIZE size)
 {
     // Loaded once: the pictures are read many times over.
     static HMODULE module =
@@ -49,7 +66,11 @@ Picture LoadLauncherBitmap(LPCWSTR name)
     BITMAP info;
     if (bitmap != nullptr && GetObjectW(bitmap, sizeof(info), &info) != 0) {
         HDC screen = GetDC(nullptr);
-        picture = ReadBitmap(screen, bitmap, info.bmWidth, info.bmHeight);
+        const bool ownSize = info.bmWidth == size.cx && info.bmHeight == size.cy;
+        HBITMAP shown = ownSize ? bitmap : Fitted(screen, bitmap, info, size);
+        picture = ReadBitmap(screen, shown, size.cx, size.cy);
+        if (!ownSize)
+            DeleteObject(shown);
         ReleaseDC(nullptr, screen);
     }
     DeleteObject(bitmap);
@@ -58,9 +79,9 @@ Picture LoadLauncherBitmap(LPCWSTR name)
 
 } // namespace
 
-int PixelsDiffering(HWND window, const RECT& clientRect, LPCWSTR bitmap, POINT origin)
+int PixelsDiffering(HWND window, const RECT& clientRect, LPCWSTR bitmap, POINT origin, SIZE size)
 {
-    const Picture shown = Capture(window, clientRect), carried = LoadLauncherBitmap(bitmap);
+    const Picture shown = Capture(window, clientRect), carried = LoadLauncherBitmap(bitmap, size);
     if (carried.width < origin.x + shown.width || carried.height < origin.y + shown.height)
         return -1;
     constexpr uint32_t kFiveBits = 0x00F8F8F8;

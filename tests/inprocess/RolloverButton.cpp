@@ -1,8 +1,8 @@
 // What only a window of this process shows: the picture fallbacks of the rollover button, which
 // the launcher's own complete sets never need (the pictures built into this program,
 // TestPictures.rc, lack some), how it takes a pointer move stamped at the very moment of a
-// leave, which no real pointer can be made to send, and the caption's small icon, since Wine
-// answers WM_GETICON from another process with nothing.
+// leave, which no real pointer can be made to send, the caption's small icon, since Wine
+// answers WM_GETICON from another process with nothing, and a move to a screen of another scale.
 #include "../../src/app/MainFrame.h"
 #include "../../src/framework/WinApp.h"
 #include "../harness/Harness.h"
@@ -101,21 +101,51 @@ TEST_F(RolloverButton, OnlyAMoveLaterThanTheLeaveStartsAVisit)
     MovePointer(kParkedPointer);
 }
 
-TEST(WindowIcon, TheCaptionCarriesTheLaunchersIcon)
+// The launcher's own window, made in this process.
+class LauncherWindow : public testing::Test
 {
+protected:
+    LauncherWindow() { app.m_pMainWnd = frame; }
+    ~LauncherWindow() override
+    {
+        frame->DestroyWindow();
+        app.m_pMainWnd = nullptr;
+        MSG quit; // the one the closing frame posts
+        PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+    HWND Window() const { return frame->GetSafeHwnd(); }
+
     CWinApp app;
-    auto* frame = new CMainFrame; // owns itself once its window exists
-    app.m_pMainWnd = frame;
+    CMainFrame* frame = new CMainFrame; // owns itself once its window exists
+};
+
+TEST_F(LauncherWindow, TheCaptionCarriesTheLaunchersIcon)
+{
     ICONINFO info = {};
     EXPECT_TRUE(GetIconInfo(
-        reinterpret_cast<HICON>(::SendMessageW(frame->GetSafeHwnd(), WM_GETICON, ICON_SMALL, 0)),
-        &info));
+        reinterpret_cast<HICON>(::SendMessageW(Window(), WM_GETICON, ICON_SMALL, 0)), &info));
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
-    frame->DestroyWindow();
-    app.m_pMainWnd = nullptr;
-    MSG quit; // the one the closing frame posts
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
+// Wine gives every screen one scale, so no window of it is ever moved to a screen of another:
+// the message such a move brings is sent here.
+TEST_F(LauncherWindow, OnAScreenOfAnotherScaleTakesTheSuggestedPlaceAndScalesItsContent)
+{
+    RECT suggested = {0, 20, 1280, 857}, window, exit;
+    ::SendMessageW(Window(), WM_DPICHANGED, MAKEWPARAM(192, 192),
+                   reinterpret_cast<LPARAM>(&suggested));
+    ShowWindow(Window(), SW_SHOWNA);
+    Settle();
+    GetWindowRect(Window(), &window);
+    EXPECT_TRUE(EqualRect(&window, &suggested));
+    GetWindowRect(GetDlgItem(Window(), kExitId), &exit);
+    MapWindowPoints(HWND_DESKTOP, Window(), reinterpret_cast<POINT*>(&exit), 2);
+    EXPECT_EQ(exit.left * 1000 + exit.top, 342692) << "the Exit button's place, doubled";
+    EXPECT_EQ(exit.right * 1000 + exit.bottom, 942756);
+    EXPECT_EQ(PixelsDiffering(Window(), exit, L"IDB_EXIT_BTN_UP_EN_2X", {0, 0}, {600, 64}), 0);
+    EXPECT_EQ(PixelsDiffering(Window(), {700, 0, 1270, 300}, L"#132", {700, 0}, {1270, 790}), 0)
+        << "the large background";
 }
 
 } // namespace

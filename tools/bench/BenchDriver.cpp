@@ -1,8 +1,10 @@
 // Starts the launcher and the floor program in turn and measures each from outside, as a
 // player would see it: time from process start to the first frame showing the background,
 // peak and private memory (read from Linux's /proc through Wine's Z: drive, as Wine's own
-// process counters answer 0 for private bytes), the time of a full repaint, and the CPU used
-// while idle. Prints one line per program with the medians and spreads.
+// process counters answer 0 for private bytes), the time of a full repaint, the CPU used
+// while idle, and for the launcher the time from the pointer entering its Manual button to
+// the rollover on screen. Runs at the screen's DPI (the prefix's scale, as the programs do).
+// Prints one line per program with the medians and spreads.
 //
 //   bench_driver.exe RUNS LAUNCHER FLOOR FOLDER
 #include <windows.h>
@@ -16,8 +18,23 @@ namespace {
 
 constexpr int kRepaints = 1000;
 constexpr DWORD kIdleMilliseconds = 2000;
-// A point of the client area that only the background covers, and its colour on screen.
+constexpr double kHoverLimit = 2000;
+// A point of the client area (at 96 DPI) that only the background covers.
 constexpr POINT kProbe = {600, 20};
+constexpr int kManualId = 137;
+
+int ScreenDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+const int g_dpi = ScreenDpi();
+// The probe at the screen's DPI, and the background that shows there: the large one above 96.
+const POINT g_probe = {MulDiv(kProbe.x, g_dpi, 96), MulDiv(kProbe.y, g_dpi, 96)};
+const WORD g_background = g_dpi > 96 ? 132 : 131;
 
 double Now()
 {
@@ -35,6 +52,7 @@ struct Sample
     double peakKb = 0;     // VmHWM
     double privateKb = 0;  // RssAnon
     double idleCpuMs = 0;  // user + kernel time over the idle period
+    double hover = 0;      // ms from the pointer entering Manual to its rollover on screen
 };
 
 struct Found
@@ -55,9 +73,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM context)
     return TRUE;
 }
 
-COLORREF ScreenPixel(HWND window)
+COLORREF ScreenPixel(HWND window, POINT point = g_probe)
 {
-    POINT point = kProbe;
     ClientToScreen(window, &point);
     HDC screen = GetDC(nullptr);
     const COLORREF colour = GetPixel(screen, point.x, point.y);
@@ -69,14 +86,14 @@ COLORREF ScreenPixel(HWND window)
 COLORREF ExpectedPixel(const std::wstring& launcher)
 {
     HMODULE module = LoadLibraryExW(launcher.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HBITMAP bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(131));
+    HBITMAP bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(g_background));
     HDC memory = CreateCompatibleDC(nullptr);
     HDC screen = GetDC(nullptr);
     HBITMAP compatible = CreateCompatibleBitmap(screen, 1, 1);
     HDC source = CreateCompatibleDC(nullptr);
     HGDIOBJ oldSource = SelectObject(source, bitmap);
     HGDIOBJ oldMemory = SelectObject(memory, compatible);
-    BitBlt(memory, 0, 0, 1, 1, source, kProbe.x, kProbe.y, SRCCOPY);
+    BitBlt(memory, 0, 0, 1, 1, source, g_probe.x, g_probe.y, SRCCOPY);
     const COLORREF colour = GetPixel(memory, 0, 0);
     SelectObject(source, oldSource);
     SelectObject(memory, oldMemory);
@@ -154,6 +171,38 @@ void MeasureRepaint(HWND window, HANDLE process, Sample& sample)
     sample.repaintCpu = (CpuMilliseconds(process) - cpuBefore) / kRepaints;
 }
 
+void MovePointer(POINT screen)
+{
+    INPUT input = {INPUT_MOUSE};
+    input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(input));
+}
+
+// The pointer moved onto the middle of the Manual button, from outside the window: the time
+// until the screen shows the rollover (a point left of the label changes), or 0 for a program
+// without that button. The pointer is parked outside again afterwards.
+double MeasureHover(HWND window)
+{
+    HWND manual = GetDlgItem(window, kManualId);
+    if (manual == nullptr)
+        return 0;
+    RECT rect;
+    GetClientRect(manual, &rect);
+    const POINT probe = {rect.right / 8, rect.bottom / 2};
+    POINT middle = {rect.right / 2, rect.bottom / 2};
+    ClientToScreen(manual, &middle);
+    const COLORREF before = ScreenPixel(manual, probe);
+    const double start = Now();
+    MovePointer(middle);
+    while (Now() - start < kHoverLimit && ScreenPixel(manual, probe) == before)
+        Sleep(1);
+    const double hover = Now() - start;
+    MovePointer({0, 0});
+    return hover;
+}
+
 bool Measure(const std::wstring& program, const std::wstring& folder, COLORREF expected,
              Sample& sample)
 {
@@ -181,6 +230,7 @@ bool Measure(const std::wstring& program, const std::wstring& folder, COLORREF e
         const double before = CpuMilliseconds(process.hProcess);
         Sleep(kIdleMilliseconds);
         sample.idleCpuMs = CpuMilliseconds(process.hProcess) - before;
+        sample.hover = MeasureHover(found.window);
 
         const std::string name(program.begin() + static_cast<long>(program.find_last_of(L'\\') + 1),
                                program.end());
@@ -213,7 +263,7 @@ double Spread(std::vector<double> values)
 
 void Report(const char* name, const std::vector<Sample>& samples)
 {
-    std::vector<double> first, repaint, repaintCpu, peak, priv, idle;
+    std::vector<double> first, repaint, repaintCpu, peak, priv, idle, hover;
     for (const Sample& s : samples) {
         first.push_back(s.firstFrame);
         repaint.push_back(s.repaint);
@@ -221,11 +271,13 @@ void Report(const char* name, const std::vector<Sample>& samples)
         peak.push_back(s.peakKb);
         priv.push_back(s.privateKb);
         idle.push_back(s.idleCpuMs);
+        hover.push_back(s.hover);
     }
     printf("%s runs=%zu first_frame_ms=%.1f first_frame_spread_ms=%.1f repaint_ms=%.3f "
-           "repaint_cpu_ms=%.3f peak_kb=%.0f private_kb=%.0f idle_cpu_ms=%.1f\n",
+           "repaint_cpu_ms=%.3f peak_kb=%.0f private_kb=%.0f idle_cpu_ms=%.1f hover_ms=%.1f "
+           "hover_spread_ms=%.1f\n",
            name, samples.size(), Median(first), Spread(first), Median(repaint), Median(repaintCpu),
-           Median(peak), Median(priv), Median(idle));
+           Median(peak), Median(priv), Median(idle), Median(hover), Spread(hover));
 }
 
 } // namespace

@@ -1,17 +1,20 @@
 // The floor the launcher is measured against: one 635 x 416 window of the same style that
-// paints one 635 x 395 bitmap, and nothing else.
+// paints one 635 x 395 bitmap, and nothing else. On a screen above 96 DPI it paints the
+// launcher's large background instead, in a window whose client area it fills.
 #include <windows.h>
 
 namespace {
 
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_MINIMIZEBOX | WS_SYSMENU;
 HBITMAP g_background = nullptr;
+SIZE g_size = {635, 395};
 
 LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_ERASEBKGND) {
         HDC memory = CreateCompatibleDC(reinterpret_cast<HDC>(wParam));
         HGDIOBJ previous = SelectObject(memory, g_background);
-        BitBlt(reinterpret_cast<HDC>(wParam), 0, 0, 635, 395, memory, 0, 0, SRCCOPY);
+        BitBlt(reinterpret_cast<HDC>(wParam), 0, 0, g_size.cx, g_size.cy, memory, 0, 0, SRCCOPY);
         SelectObject(memory, previous);
         DeleteDC(memory);
         return TRUE;
@@ -25,7 +28,19 @@ LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
 {
-    g_background = LoadBitmapW(instance, MAKEINTRESOURCEW(131));
+    HDC screenDc = GetDC(nullptr);
+    const bool large = GetDeviceCaps(screenDc, LOGPIXELSX) > 96;
+    ReleaseDC(nullptr, screenDc);
+    g_background = LoadBitmapW(instance, MAKEINTRESOURCEW(large ? 132 : 131));
+    RECT frame = {0, 0, 635, 416};
+    if (large) {
+        BITMAP info;
+        GetObjectW(g_background, sizeof(info), &info);
+        g_size = {info.bmWidth, info.bmHeight};
+        frame = {0, 0, g_size.cx, g_size.cy};
+        AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_CLIENTEDGE);
+    }
+    const SIZE window = {frame.right - frame.left, frame.bottom - frame.top};
     WNDCLASSW wc = {};
     wc.lpfnWndProc = &FloorProc;
     wc.hInstance = instance;
@@ -33,12 +48,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
     RegisterClassW(&wc);
     RECT screen;
     GetClientRect(GetDesktopWindow(), &screen);
-    HWND window = CreateWindowExW(WS_EX_CLIENTEDGE, L"Floor", L"Floor",
-                                  WS_POPUP | WS_CAPTION | WS_MINIMIZEBOX | WS_SYSMENU,
-                                  (screen.right - 635) / 2, (screen.bottom - 416) / 2, 635, 416,
-                                  nullptr, nullptr, instance, nullptr);
-    ShowWindow(window, SW_SHOW);
-    UpdateWindow(window);
+    HWND shown = CreateWindowExW(WS_EX_CLIENTEDGE, L"Floor", L"Floor", kStyle,
+                                 (screen.right - window.cx) / 2, (screen.bottom - window.cy) / 2,
+                                 window.cx, window.cy, nullptr, nullptr, instance, nullptr);
+    ShowWindow(shown, SW_SHOW);
+    UpdateWindow(shown);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0)
         DispatchMessageW(&msg);
