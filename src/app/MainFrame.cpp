@@ -43,13 +43,17 @@ CMainFrame::CMainFrame()
     m_title = GetGameTitle(m_language);
     const std::string caption = m_title + kVersionSeparator + m_version;
 
+    // Made at the system's DPI; should its screen have another by now, it is fitted again
+    // before it is shown.
+    m_dpi = user32::GetDpiForSystem();
     Create(nullptr, caption.c_str(), kFrameStyle, rect);
     ModifyStyle(0, WS_SYSMENU);
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINFRAME));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    // The window knows its screen's DPI once it exists; it is not shown yet.
-    m_dpi = user32::GetDpiForWindow(m_hWnd);
-    FitWindowToDpi();
+    if (const UINT dpi = user32::GetDpiForWindow(m_hWnd); dpi != m_dpi) {
+        m_dpi = dpi;
+        FitWindowToDpi();
+    }
 
     LoadBackground();
     CreateLogo();
@@ -63,17 +67,21 @@ CMainFrame::~CMainFrame()
         delete button;
 }
 
-void CMainFrame::FitWindowToDpi()
+RECT CMainFrame::WindowRectAtDpi(DWORD style, DWORD exStyle) const
 {
     if (m_dpi == kDesignDpi)
-        return;
+        return CentredWindowRect(kWindowWidth, kWindowHeight);
     // Above 96 DPI the caption and frame grow too: the window is sized from its client area,
     // so that they never eat into the background.
     RECT frame = ScaleToDpi(kClientRect, m_dpi);
-    user32::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE)),
-                                     FALSE, static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_EXSTYLE)),
-                                     m_dpi);
-    const RECT rect = CentredWindowRect(frame.right - frame.left, frame.bottom - frame.top);
+    user32::AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, m_dpi);
+    return CentredWindowRect(frame.right - frame.left, frame.bottom - frame.top);
+}
+
+void CMainFrame::FitWindowToDpi()
+{
+    const RECT rect = WindowRectAtDpi(static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE)),
+                                      static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_EXSTYLE)));
     SetWindowPos(nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -85,7 +93,14 @@ void CMainFrame::LoadBackground()
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
 {
-    return CFrameWnd::PreCreateWindow(cs) ? TRUE : FALSE;
+    if (!CFrameWnd::PreCreateWindow(cs))
+        return FALSE;
+    const RECT rect = WindowRectAtDpi(static_cast<DWORD>(cs.style) | WS_SYSMENU, cs.dwExStyle);
+    cs.x = rect.left;
+    cs.y = rect.top;
+    cs.cx = rect.right - rect.left;
+    cs.cy = rect.bottom - rect.top;
+    return TRUE;
 }
 
 void CMainFrame::CreateLogo()

@@ -39,7 +39,9 @@ protected:
 
 private:
     void LookupInstallation();
-    // Sizes and centres the window for its DPI; at 96 DPI it keeps the size it was made with.
+    // Where the window lies at its DPI: at 96 DPI 635 x 416, above it sized from its client
+    // area; centred.
+    RECT WindowRectAtDpi(DWORD style, DWORD exStyle) const;
     void FitWindowToDpi();
     void LoadBackground();
     void CreateLogo();

@@ -46,6 +46,7 @@ using GetFileVersionInfoSizeFn = decltype(&::GetFileVersionInfoSizeA);
 using GetFileVersionInfoFn = decltype(&::GetFileVersionInfoA);
 using VerQueryValueFn = decltype(&::VerQueryValueA);
 // Declared by the headers only for Windows 10 targets: written out, stdcall and all.
+using GetDpiForSystemFn = UINT(WINAPI*)();
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 
@@ -77,6 +78,12 @@ void RestrictDllSearchToSystemFolder()
 }
 
 namespace user32 {
+
+UINT GetDpiForSystem()
+{
+    static const auto call = FunctionOf<GetDpiForSystemFn>(UserLibrary(), "GetDpiForSystem");
+    return call != nullptr ? call() : SystemDpi();
+}
 
 UINT GetDpiForWindow(HWND window)
 {

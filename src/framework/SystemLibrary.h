@@ -12,6 +12,8 @@
 void RestrictDllSearchToSystemFolder();
 
 namespace user32 {
+// The system's DPI, which a window on the primary screen takes when it is made.
+UINT GetDpiForSystem();
 // The window's DPI (Windows 10 1607 and later); elsewhere the system's, which is every window's.
 UINT GetDpiForWindow(HWND window);
 // AdjustWindowRectEx at the DPI (Windows 10 1607 and later); elsewhere at the system's.
