@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A contact sheet for reviewing a game's launcher: the launcher that ships, started under Wine
 # in every language its profile carries, as Install offers it, as Play offers it and with the
-# pointer on Manual, side by side and labelled in build/preview.png.
+# pointer on Manual at 100 %, and as Play offers it at 200 % display scale (the first language
+# also at 150 %), each language in a row of build/preview.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/wine/env.sh
@@ -15,15 +16,19 @@ declare -A locales=([cs]=cs_CZ [da]=da_DK [de]=de_DE [en]=en_US [es]=es_ES [fi]=
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
-# The window sits in the middle of the 1024 x 768 virtual desktop, at the screen's top-left.
-window=635x416+194+176
-manual_button="$((194 + 171 + 150)) $((176 + 21 + 186 + 40 + 16))"
+# At 100 % the window sits in the middle of the 1280 x 1024 virtual desktop, at the screen's
+# top-left; at other scales its size depends on the caption Wine draws, and the desktop around
+# it is cut away. The pointer's resting place is outside the window at every scale.
+desktop=1280x1024
+window=635x416+322+304
+manual_button="$((322 + 171 + 150)) $((304 + 21 + 186 + 40 + 16))"
+away="1000 20"
 
 disc="$PWD/build/preview-disc"
 shots="$PWD/build/preview"
 tools/disc/make_disc.sh "$disc" build/win32
 rm -rf "$shots" && mkdir -p "$shots"
-wine_env_prefix "$PWD/build/preview-prefix" 1024x768
+wine_env_prefix "$PWD/build/preview-prefix" "$desktop"
 wine_env_display
 wine_env_server
 
@@ -36,15 +41,21 @@ installed() {
     done
 }
 
+# NAME POINTER [SCALE]
 shoot() {
-    local name="$1" pointer="$2"
+    local name="$1" pointer="$2" scale="${3:-100}"
     local pid
+    wine_env_scale "$scale"
     pid=$(LANG="$locale.UTF-8" LC_ALL="$locale.UTF-8" wine_env_start_window "  v\\. " "$disc" \
         "$disc/launcher.exe")
     # shellcheck disable=SC2086
     xdotool mousemove $pointer
     sleep 1.5
-    import -window root -crop "$window" "$shots/$name.png"
+    if [ "$scale" = 100 ]; then
+        import -window root -crop "$window" "$shots/$name.png"
+    else
+        import -window root -crop "$desktop+0+0" -trim +repage "$shots/$name.png"
+    fi
     kill "$pid" 2>/dev/null || true
     for _ in $(seq 50); do
         kill -0 "$pid" 2>/dev/null || break
@@ -56,32 +67,43 @@ for language in $GAME_LANGUAGES; do
     locale=${locales[$language]}
     locale -a | grep -qix "$locale.utf-\?8" || as_root localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
     installed delete
-    shoot "$language-1-Install" "1000 20"
+    shoot "$language-1-Install" "$away"
     installed add 'C:\windows'
-    shoot "$language-2-Play" "1000 20"
+    shoot "$language-2-Play" "$away"
     shoot "$language-3-Manual hovered" "$manual_button"
+    shoot "$language-4-Play at 200 %" "$away" 200
+    if [ "$language" = "${GAME_LANGUAGES%% *}" ]; then
+        shoot "$language-5-Play at 150 %" "$away" 150
+    fi
 done
 installed delete
+wine_env_scale 100
 
 /usr/bin/python3 - "$shots" build/preview.png "$GAME_TITLE" <<'PY'
 import os, sys
 from PIL import Image, ImageDraw, ImageFont
 shots, out, title = sys.argv[1:4]
 names = sorted(os.listdir(shots))
-columns, label, gap = 3, 22, 12
-first = Image.open(os.path.join(shots, names[0]))
-width, height = first.size
-rows = (len(names) + columns - 1) // columns
-sheet = Image.new("RGB", (columns * (width + gap) + gap, 40 + rows * (height + label + gap)), "white")
+label, gap = 22, 12
+rows = {}
+for name in names:
+    rows.setdefault(name.split("-", 1)[0], []).append(name)
+images = {name: Image.open(os.path.join(shots, name)) for name in names}
+width = max(sum(images[n].size[0] + gap for n in row) for row in rows.values()) + gap
+heights = [max(images[n].size[1] for n in row) + label + gap for row in rows.values()]
+sheet = Image.new("RGB", (width, 40 + sum(heights)), "white")
 draw = ImageDraw.Draw(sheet)
 face = ImageFont.truetype("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 15)
 draw.text((gap, 10), title + ": the launcher in every language", font=face, fill="black")
-for i, name in enumerate(names):
-    x = gap + (i % columns) * (width + gap)
-    y = 40 + (i // columns) * (height + label + gap)
-    language, _, state = os.path.splitext(name)[0].partition("-")
-    draw.text((x, y), "%s: %s" % (language, state.split("-", 1)[1]), font=face, fill="black")
-    sheet.paste(Image.open(os.path.join(shots, name)), (x, y + label))
+y = 40
+for (language, row), height in zip(rows.items(), heights):
+    x = gap
+    for name in row:
+        state = os.path.splitext(name)[0].split("-", 2)[2]
+        draw.text((x, y), "%s: %s" % (language, state), font=face, fill="black")
+        sheet.paste(images[name], (x, y + label))
+        x += images[name].size[0] + gap
+    y += height
 sheet.save(out)
 print("Wrote %s: %d screenshots" % (out, len(names)))
 PY

@@ -33,12 +33,13 @@ def spread(result, field):
     return "%.1f ± %.1f" % (result[field + "_ms"], result[field + "_spread_ms"])
 
 
-def scale_rows(scale, launcher, floor):
+def scale_rows(scale, launcher, floor, targeted):
+    """The first frame (against the target only at 100 %) and the first hover at a scale."""
     ratio = launcher["first_frame_ms"] / floor["first_frame_ms"]
     return [
         ("First painted frame at %s, median (ms)" % scale, spread(launcher, "first_frame"),
-         spread(floor, "first_frame"), "ratio %.2f" % ratio, "within 1.05 ×",
-         ratio <= TARGETS["first"]),
+         spread(floor, "first_frame"), "ratio %.2f" % ratio, "within 1.05 ×" if targeted else "",
+         ratio <= TARGETS["first"] if targeted else None),
         ("First hover at %s: pointer onto Manual to its rollover on screen, median (ms)" % scale,
          spread(launcher, "hover"), "", "", "under 100 ms", launcher["hover_ms"] < TARGETS["hover_ms"]),
     ]
@@ -49,7 +50,7 @@ def main(measured, file_size, rsrc_size, runs, program, out):
     launcher, floor = r["100%"]["launcher"], r["100%"]["floor"]
     overhead_kb = (int(file_size) - int(rsrc_size)) / 1024
     private_mb = (launcher["private_kb"] - floor["private_kb"]) / 1024
-    rows = scale_rows("100 %", launcher, floor) + [
+    rows = scale_rows("100 %", launcher, floor, True) + [
         ("Peak working set (MB)", "%.1f" % (launcher["peak_kb"] / 1024), "%.1f" % (floor["peak_kb"] / 1024),
          "+%.1f" % ((launcher["peak_kb"] - floor["peak_kb"]) / 1024), "", None),
         ("Private memory (MB)", "%.1f" % (launcher["private_kb"] / 1024), "%.1f" % (floor["private_kb"] / 1024),
@@ -60,7 +61,7 @@ def main(measured, file_size, rsrc_size, runs, program, out):
          "%.2f" % floor["repaint_cpu_ms"], "", "", None),
         ("CPU while idle for 2 s (ms)", "%.1f" % launcher["idle_cpu_ms"], "%.1f" % floor["idle_cpu_ms"],
          "", "none", launcher["idle_cpu_ms"] == 0),
-    ] + scale_rows("200 %", r["200%"]["launcher"], r["200%"]["floor"]) + [
+    ] + scale_rows("200 %", r["200%"]["launcher"], r["200%"]["floor"], False) + [
         ("Shipped exe: code and overhead beyond resources (KB)", "%.0f" % overhead_kb, "",
          "exe %.0f KB, resources %.0f KB" % (int(file_size) / 1024, int(rsrc_size) / 1024),
          "under 200 KB", overhead_kb < TARGETS["overhead_kb"]),
@@ -82,6 +83,8 @@ alternated, at 100 %% and at 200 %% display scale. Machine: %s. Measured: %s.
   window does: one 635 × 416 window of the same style that paints one 635 × 395 bitmap; at
   200 %% a window whose client area is the 1270 × 790 large background it paints.
 - **Scale**: the prefix's `LogPixels` (96, then 192), which every program takes when it starts.
+  At 200 %% the launcher loads, besides the large background the floor paints, the large logo
+  and the five large up pictures (about 0.5 MB more); no target is set there.
 - **First painted frame**: the driver (`tools/bench/BenchDriver.cpp`, itself under Wine) starts
   the program and polls every millisecond, from outside, until a top-level window of that
   process is visible *and* the screen shows the background's colour at a point only the
