@@ -129,8 +129,10 @@ TEST(ShippedFile, IconsStringsAndManifest)
     const auto* application = reinterpret_cast<const wchar_t*>(block.data());
     EXPECT_EQ(std::wstring(application + 1, static_cast<size_t>(application[0])),
               ExpandTableWords(L"@app-title"));
-    EXPECT_NE(Data(RT_MANIFEST, MAKEINTRESOURCEW(1), 0).find("level=\"asInvoker\""),
-              std::string::npos);
+    // Wine treats every program as per-monitor aware: only the file shows what Windows is told.
+    const std::string manifest = Data(RT_MANIFEST, MAKEINTRESOURCEW(1), 0);
+    for (const char* setting : {"level=\"asInvoker\"", ">PerMonitorV2, PerMonitor<", ">true/pm<"})
+        EXPECT_NE(manifest.find(setting), std::string::npos) << setting;
 }
 
 } // namespace

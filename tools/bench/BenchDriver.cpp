@@ -87,14 +87,26 @@ COLORREF ExpectedPixel(const std::wstring& launcher)
 {
     HMODULE module = LoadLibraryExW(launcher.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     HBITMAP bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(g_background));
+    // A game without a large background: the launcher smooths the small one to size.
+    if (bitmap == nullptr)
+        bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(131));
+    BITMAP info;
+    GetObjectW(bitmap, sizeof(info), &info);
+    const SIZE size = {MulDiv(635, g_dpi, 96), MulDiv(395, g_dpi, 96)};
     HDC memory = CreateCompatibleDC(nullptr);
     HDC screen = GetDC(nullptr);
-    HBITMAP compatible = CreateCompatibleBitmap(screen, 1, 1);
+    HBITMAP compatible = CreateCompatibleBitmap(screen, size.cx, size.cy);
     HDC source = CreateCompatibleDC(nullptr);
     HGDIOBJ oldSource = SelectObject(source, bitmap);
     HGDIOBJ oldMemory = SelectObject(memory, compatible);
-    BitBlt(memory, 0, 0, 1, 1, source, g_probe.x, g_probe.y, SRCCOPY);
-    const COLORREF colour = GetPixel(memory, 0, 0);
+    SetStretchBltMode(memory, HALFTONE);
+    SetBrushOrgEx(memory, 0, 0, nullptr);
+    if (info.bmWidth == size.cx)
+        BitBlt(memory, 0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
+    else
+        StretchBlt(memory, 0, 0, size.cx, size.cy, source, 0, 0, info.bmWidth, info.bmHeight,
+                   SRCCOPY);
+    const COLORREF colour = GetPixel(memory, g_probe.x, g_probe.y);
     SelectObject(source, oldSource);
     SelectObject(memory, oldMemory);
     DeleteObject(compatible);

@@ -1,20 +1,29 @@
 // The floor the launcher is measured against: one 635 x 416 window of the same style that
 // paints one 635 x 395 bitmap, and nothing else. On a screen above 96 DPI it paints the
-// launcher's large background instead, in a window whose client area it fills.
+// launcher's large background instead (or the small one smoothed to size, for a game without
+// a large one, as the launcher does), in a window whose client area it fills.
 #include <windows.h>
 
 namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_MINIMIZEBOX | WS_SYSMENU;
 HBITMAP g_background = nullptr;
-SIZE g_size = {635, 395};
+SIZE g_picture = {}, g_size = {635, 395};
 
 LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_ERASEBKGND) {
         HDC memory = CreateCompatibleDC(reinterpret_cast<HDC>(wParam));
         HGDIOBJ previous = SelectObject(memory, g_background);
-        BitBlt(reinterpret_cast<HDC>(wParam), 0, 0, g_size.cx, g_size.cy, memory, 0, 0, SRCCOPY);
+        HDC target = reinterpret_cast<HDC>(wParam);
+        if (g_picture.cx == g_size.cx) {
+            BitBlt(target, 0, 0, g_size.cx, g_size.cy, memory, 0, 0, SRCCOPY);
+        } else {
+            SetStretchBltMode(target, HALFTONE);
+            SetBrushOrgEx(target, 0, 0, nullptr);
+            StretchBlt(target, 0, 0, g_size.cx, g_size.cy, memory, 0, 0, g_picture.cx, g_picture.cy,
+                       SRCCOPY);
+        }
         SelectObject(memory, previous);
         DeleteDC(memory);
         return TRUE;
@@ -29,14 +38,18 @@ LRESULT CALLBACK FloorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
 {
     HDC screenDc = GetDC(nullptr);
-    const bool large = GetDeviceCaps(screenDc, LOGPIXELSX) > 96;
+    const int dpi = GetDeviceCaps(screenDc, LOGPIXELSX);
     ReleaseDC(nullptr, screenDc);
+    const bool large = dpi > 96;
     g_background = LoadBitmapW(instance, MAKEINTRESOURCEW(large ? 132 : 131));
+    if (g_background == nullptr)
+        g_background = LoadBitmapW(instance, MAKEINTRESOURCEW(131));
+    BITMAP info;
+    GetObjectW(g_background, sizeof(info), &info);
+    g_picture = {info.bmWidth, info.bmHeight};
     RECT frame = {0, 0, 635, 416};
     if (large) {
-        BITMAP info;
-        GetObjectW(g_background, sizeof(info), &info);
-        g_size = {info.bmWidth, info.bmHeight};
+        g_size = {MulDiv(635, dpi, 96), MulDiv(395, dpi, 96)};
         frame = {0, 0, g_size.cx, g_size.cy};
         AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_CLIENTEDGE);
     }
