@@ -437,7 +437,7 @@ bool World::Shows(int slot, const wchar_t* state)
                                  L"_" + state + L"_" + Expand(L"@pictures");
     const int top = kColumnTop + kRowPitch * slot;
     return Differing({kColumnLeft, top, kColumnLeft + kButtonWidth, top + kButtonHeight},
-                     Large(picture), {0, 0}, {kButtonWidth, kButtonHeight}) == 0;
+                     Large(picture, picture + L"_2X"), {0, 0}, {kButtonWidth, kButtonHeight}) == 0;
 }
 
 // The length at the launcher's DPI, rounded to the nearest pixel.
@@ -446,10 +446,10 @@ int World::Scaled(int length) const
     return MulDiv(length, static_cast<int>(m_dpi), kDesignDpi);
 }
 
-// The picture the launcher shows above 96 DPI: the one twice the size.
-std::wstring World::Large(const std::wstring& picture) const
+// The picture the launcher shows: above 96 DPI the one twice the size, where it has one.
+std::wstring World::Large(const std::wstring& small, const std::wstring& large) const
 {
-    return m_dpi > kDesignDpi ? picture + L"_2X" : picture;
+    return m_dpi > kDesignDpi ? LargestBitmap(small, large) : small;
 }
 
 // PixelsDiffering at the launcher's DPI: the rectangle (within the client area), the origin and
@@ -669,12 +669,12 @@ void World::ExpectLook()
         EXPECT_EQ(client.right * 1000 + client.bottom,
                   Scaled(kClientSize.cx) * 1000 + Scaled(kClientSize.cy))
             << "the whole background";
-    const std::wstring logo = Large(Expand(L"IDB_GAME_LOGO_@pictures"));
+    const std::wstring logo = Expand(L"IDB_GAME_LOGO_@pictures");
     EXPECT_TRUE(WaitUntil([&] {
-        return Differing({0, 0, 130, 116}, logo, {0, 0}, {130, 116}) == 0;
+        return Differing({0, 0, 130, 116}, Large(logo, logo + L"_2X"), {0, 0}, {130, 116}) == 0;
     })) << "the logo";
-    EXPECT_EQ(Differing({480, 0, kClientSize.cx, kClientSize.cy},
-                        m_dpi > kDesignDpi ? L"#132" : L"#131", {480, 0}, kClientSize),
+    EXPECT_EQ(Differing({480, 0, kClientSize.cx, kClientSize.cy}, Large(L"#131", L"#132"), {480, 0},
+                        kClientSize),
               0)
         << "the background";
     for (int slot = 0; slot < 5; ++slot)

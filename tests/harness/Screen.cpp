@@ -54,14 +54,19 @@ HBITMAP Fitted(HDC screen, HBITMAP bitmap, const BITMAP& info, SIZE size)
     return fitted;
 }
 
-// The launcher's bitmap as it shows it at `size`.
-Picture LoadLauncherBitmap(LPCWSTR name, SIZE size)
+// The launcher's file, loaded once: the pictures are read many times over.
+HMODULE LauncherModule()
 {
-    // Loaded once: the pictures are read many times over.
     static HMODULE module =
         LoadLibraryExW(testenv::launcher.c_str(), nullptr,
                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    auto bitmap = static_cast<HBITMAP>(LoadImageW(module, name, IMAGE_BITMAP, 0, 0, 0));
+    return module;
+}
+
+// The launcher's bitmap as it shows it at `size`.
+Picture LoadLauncherBitmap(LPCWSTR name, SIZE size)
+{
+    auto bitmap = static_cast<HBITMAP>(LoadImageW(LauncherModule(), name, IMAGE_BITMAP, 0, 0, 0));
     Picture picture;
     BITMAP info;
     if (bitmap != nullptr && GetObjectW(bitmap, sizeof(info), &info) != 0) {
@@ -78,6 +83,12 @@ Picture LoadLauncherBitmap(LPCWSTR name, SIZE size)
 }
 
 } // namespace
+
+std::wstring LargestBitmap(const std::wstring& small, const std::wstring& large)
+{
+    return FindResourceW(LauncherModule(), large.c_str(), MAKEINTRESOURCEW(2)) != nullptr ? large
+                                                                                          : small;
+}
 
 int PixelsDiffering(HWND window, const RECT& clientRect, LPCWSTR bitmap, POINT origin, SIZE size)
 {
