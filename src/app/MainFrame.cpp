@@ -37,16 +37,15 @@ RECT CentredWindowRect(int width, int height)
 
 CMainFrame::CMainFrame()
 {
-    const RECT rect = CentredWindowRect(kWindowWidth, kWindowHeight);
     ReadUserLocale(m_language, m_country);
     LookupInstallation();
     m_title = GetGameTitle(m_language);
     const std::string caption = m_title + kVersionSeparator + m_version;
 
-    // Made at the system's DPI; should its screen have another by now, it is fitted again
-    // before it is shown.
+    // Made at the system's DPI, placed by PreCreateWindow once the styles it is sized for are
+    // known; should its screen have another DPI by now, it is fitted again before it is shown.
     m_dpi = user32::GetDpiForSystem();
-    Create(nullptr, caption.c_str(), kFrameStyle, rect);
+    Create(nullptr, caption.c_str(), kFrameStyle, RECT{});
     ModifyStyle(0, WS_SYSMENU);
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINFRAME));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));

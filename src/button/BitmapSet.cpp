@@ -59,7 +59,7 @@ BOOL CRolloverBitmapButton::LoadStateBitmaps(const char* up, const char* down, c
     m_rolloverName = CarriedName(rollover, allCarried);
     m_disabledName = CarriedName(disabled, allCarried);
     // The up picture is the one the first frame shows, and the button's size.
-    return up != nullptr && Shown(m_bitmapUp, m_upName).IsLoaded() && allCarried;
+    return Shown(m_bitmapUp, m_upName).IsLoaded() && allCarried;
 }
 
 void CRolloverBitmapButton::ReleasePictures()

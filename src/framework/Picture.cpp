@@ -11,7 +11,7 @@ namespace {
 constexpr UINT kDoubleDpi = 2 * kDesignDpi;
 constexpr char kDoubleSuffix[] = "_2X";
 
-// Copies the bitmap's top-left `size` to the target; the bitmap is never left selected.
+// Copies the bitmap's top-left corner into the rectangle; the bitmap is never left selected.
 void CopyBitmap(HDC target, const RECT& rect, HBITMAP bitmap)
 {
     CDC screen(target), memory;
@@ -83,8 +83,11 @@ HBITMAP CPicture::FittedTo(HDC target, SIZE size) const
     m_fittedSize = size;
     CDC screen(target), from, to;
     if (m_fitted.GetSafeHandle() == nullptr || !from.CreateCompatibleDC(&screen) ||
-        !to.CreateCompatibleDC(&screen))
+        !to.CreateCompatibleDC(&screen)) {
+        // Never kept unfilled: the next paint tries again.
+        m_fitted.DeleteObject();
         return nullptr;
+    }
     HGDIOBJ fromBefore = from.SelectObject(m_bitmap), toBefore = to.SelectObject(m_fitted);
     // HALFTONE averages the source pixels under each target pixel; the brush origin must be
     // set after choosing it.

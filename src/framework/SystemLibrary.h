@@ -1,9 +1,9 @@
 #pragma once
-// Functions of system DLLs that are not "known DLLs" (VERSION, COMCTL32), and those of USER32
-// that Windows XP lacks. Imported statically,
+// Functions of system DLLs that are not "known DLLs" (VERSION, COMCTL32). Imported statically,
 // Windows would look for them in the program's own folder first, and a DLL of that name lying
 // beside the launcher (a download folder is full of them) would run with the user's rights.
-// These are loaded at run time, by full path, from the system folder only.
+// These are loaded at run time, by full path, from the system folder only. Besides them, the
+// functions of USER32 that older Windows lack, looked up in the USER32 already loaded.
 #include <windows.h>
 
 #include <commctrl.h>

@@ -436,8 +436,8 @@ bool World::Shows(int slot, const wchar_t* state)
                                                         : L"IDB_PLAY_BTN") +
                                  L"_" + state + L"_" + Expand(L"@pictures");
     const int top = kColumnTop + kRowPitch * slot;
-    return Differing({kColumnLeft, top, kColumnLeft + kButtonWidth, top + kButtonHeight},
-                     Large(picture, picture + L"_2X"), {0, 0}, {kButtonWidth, kButtonHeight}) == 0;
+    return Differing({kColumnLeft, top, kColumnLeft + kButtonWidth, top + kButtonHeight}, picture,
+                     {0, 0}, {kButtonWidth, kButtonHeight}) == 0;
 }
 
 // The length at the launcher's DPI, rounded to the nearest pixel.
@@ -446,16 +446,12 @@ int World::Scaled(int length) const
     return MulDiv(length, static_cast<int>(m_dpi), kDesignDpi);
 }
 
-// The picture the launcher shows: above 96 DPI the one twice the size, where it has one.
-std::wstring World::Large(const std::wstring& small, const std::wstring& large) const
-{
-    return m_dpi > kDesignDpi ? LargestBitmap(small, large) : small;
-}
-
 // PixelsDiffering at the launcher's DPI: the rectangle (within the client area), the origin and
-// the picture's size are given at 96 DPI.
-int World::Differing(const RECT& rect, const std::wstring& picture, POINT origin, SIZE size)
+// the picture's size are given at 96 DPI, and above it the picture's large one is shown.
+int World::Differing(const RECT& rect, std::wstring picture, POINT origin, SIZE size)
 {
+    if (m_dpi > kDesignDpi)
+        picture = LargestBitmap(picture);
     HWND frame = Launcher().Frame();
     RECT client,
         scaled = {Scaled(rect.left), Scaled(rect.top), Scaled(rect.right), Scaled(rect.bottom)};
@@ -671,10 +667,9 @@ void World::ExpectLook()
             << "the whole background";
     const std::wstring logo = Expand(L"IDB_GAME_LOGO_@pictures");
     EXPECT_TRUE(WaitUntil([&] {
-        return Differing({0, 0, 130, 116}, Large(logo, logo + L"_2X"), {0, 0}, {130, 116}) == 0;
+        return Differing({0, 0, 130, 116}, logo, {0, 0}, {130, 116}) == 0;
     })) << "the logo";
-    EXPECT_EQ(Differing({480, 0, kClientSize.cx, kClientSize.cy}, Large(L"#131", L"#132"), {480, 0},
-                        kClientSize),
+    EXPECT_EQ(Differing({480, 0, kClientSize.cx, kClientSize.cy}, L"#131", {480, 0}, kClientSize),
               0)
         << "the background";
     for (int slot = 0; slot < 5; ++slot)

@@ -69,8 +69,7 @@ private:
     // Sets the DPI the launchers started from now on take.
     void SetSystemDpi(DWORD dpi);
     int Scaled(int length) const;
-    std::wstring Large(const std::wstring& small, const std::wstring& large) const;
-    int Differing(const RECT& rect, const std::wstring& picture, POINT origin, SIZE size);
+    int Differing(const RECT& rect, std::wstring picture, POINT origin, SIZE size);
     bool Shows(int slot, const wchar_t* state);
     std::set<int> LitSlots();
     HWND ChildAt(int left, int top);

@@ -12,46 +12,39 @@ struct Picture
     std::vector<uint32_t> pixels; // 0x00RRGGBB, top-down
 };
 
-Picture ReadBitmap(HDC dc, HBITMAP bitmap, int width, int height)
+// What `source` shows from (x, y) over `from`, copied at `to`: smoothed as the launcher smooths
+// a picture whose size is not its place's, pixel for pixel when the sizes are the same.
+Picture Copy(HDC source, int x, int y, SIZE from, SIZE to)
 {
-    Picture picture{width, height, std::vector<uint32_t>(static_cast<size_t>(width * height))};
-    BITMAPINFO info = {
-        {static_cast<DWORD>(sizeof(BITMAPINFOHEADER)), width, -height, 1, 32, BI_RGB}};
-    GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), picture.pixels.data(), &info,
-              DIB_RGB_COLORS);
-    return picture;
-}
-
-Picture Capture(HWND window, RECT rect)
-{
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, to.cx, to.cy);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SetStretchBltMode(memory, HALFTONE);
+    SetBrushOrgEx(memory, 0, 0, nullptr);
+    if (from.cx == to.cx && from.cy == to.cy)
+        BitBlt(memory, 0, 0, to.cx, to.cy, source, x, y, SRCCOPY);
+    else
+        StretchBlt(memory, 0, 0, to.cx, to.cy, source, x, y, from.cx, from.cy, SRCCOPY);
     SelectObject(memory, previous);
-    Picture picture = ReadBitmap(memory, bitmap, width, height);
+    Picture picture{to.cx, to.cy, std::vector<uint32_t>(static_cast<size_t>(to.cx * to.cy))};
+    BITMAPINFO info = {
+        {static_cast<DWORD>(sizeof(BITMAPINFOHEADER)), to.cx, -to.cy, 1, 32, BI_RGB}};
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(to.cy), picture.pixels.data(), &info,
+              DIB_RGB_COLORS);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return picture;
 }
 
-// The bitmap smoothed to `size`, as the launcher smooths a picture of another size than its place.
-HBITMAP Fitted(HDC screen, HBITMAP bitmap, const BITMAP& info, SIZE size)
+Picture Capture(HWND window, RECT rect)
 {
-    HDC from = CreateCompatibleDC(screen), to = CreateCompatibleDC(screen);
-    HBITMAP fitted = CreateCompatibleBitmap(screen, size.cx, size.cy);
-    HGDIOBJ fromBefore = SelectObject(from, bitmap), toBefore = SelectObject(to, fitted);
-    SetStretchBltMode(to, HALFTONE);
-    SetBrushOrgEx(to, 0, 0, nullptr);
-    StretchBlt(to, 0, 0, size.cx, size.cy, from, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-    SelectObject(from, fromBefore);
-    SelectObject(to, toBefore);
-    DeleteDC(from);
-    DeleteDC(to);
-    return fitted;
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    const SIZE size = {rect.right - rect.left, rect.bottom - rect.top};
+    HDC screen = GetDC(nullptr);
+    Picture picture = Copy(screen, rect.left, rect.top, size, size);
+    ReleaseDC(nullptr, screen);
+    return picture;
 }
 
 // The launcher's file, loaded once: the pictures are read many times over.
@@ -70,13 +63,11 @@ Picture LoadLauncherBitmap(LPCWSTR name, SIZE size)
     Picture picture;
     BITMAP info;
     if (bitmap != nullptr && GetObjectW(bitmap, sizeof(info), &info) != 0) {
-        HDC screen = GetDC(nullptr);
-        const bool ownSize = info.bmWidth == size.cx && info.bmHeight == size.cy;
-        HBITMAP shown = ownSize ? bitmap : Fitted(screen, bitmap, info, size);
-        picture = ReadBitmap(screen, shown, size.cx, size.cy);
-        if (!ownSize)
-            DeleteObject(shown);
-        ReleaseDC(nullptr, screen);
+        HDC memory = CreateCompatibleDC(nullptr);
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        picture = Copy(memory, 0, 0, {info.bmWidth, info.bmHeight}, size);
+        SelectObject(memory, previous);
+        DeleteDC(memory);
     }
     DeleteObject(bitmap);
     return picture;
@@ -84,8 +75,9 @@ Picture LoadLauncherBitmap(LPCWSTR name, SIZE size)
 
 } // namespace
 
-std::wstring LargestBitmap(const std::wstring& small, const std::wstring& large)
+std::wstring LargestBitmap(const std::wstring& small)
 {
+    const std::wstring large = small == L"#131" ? L"#132" : small + L"_2X";
     return FindResourceW(LauncherModule(), large.c_str(), MAKEINTRESOURCEW(2)) != nullptr ? large
                                                                                           : small;
 }
