@@ -527,7 +527,8 @@ void World::Expect(const std::wstring& outcome)
     if (closes) {
         EXPECT_TRUE(launcher.HasExited(kOutcomeWait)) << "the launcher stayed open";
     } else {
-        EXPECT_EQ(launcher.WaitForMessageBox(kQuietWait), nullptr) << "an unexpected message box";
+        if (HWND box = launcher.WaitForMessageBox(kQuietWait))
+            ADD_FAILURE() << "an unexpected message box: " << Utf8(Answer(box).text);
         EXPECT_FALSE(launcher.HasExited(0)) << "the launcher closed";
     }
     for (const std::wstring& recorder : m_recorders) {

@@ -22,10 +22,25 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* className)
     return window;
 }
 
+// Where the pointer was last put.
+POINT g_pointer = kParkedPointer;
+
 void Send(INPUT input)
 {
     SendInput(1, &input, sizeof(INPUT));
     Settle();
+}
+
+// Every pointer input names its place: a button too, since Wine can take the X server's echo of
+// an earlier move after a later one and then holds the pointer where it was, and a press sent
+// alone would land there (on the button pointed at before).
+void SendPointer(DWORD flags)
+{
+    INPUT input = {INPUT_MOUSE};
+    input.mi.dx = MulDiv(g_pointer.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(g_pointer.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    Send(input);
 }
 
 } // namespace
@@ -124,18 +139,13 @@ void PressKey(HWND frame, WORD virtualKey)
 
 void MovePointer(POINT screen)
 {
-    INPUT move = {INPUT_MOUSE};
-    move.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    move.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    Send(move);
+    g_pointer = screen;
+    SendPointer(0);
 }
 
 void MouseButton(bool down)
 {
-    INPUT press = {INPUT_MOUSE};
-    press.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    Send(press);
+    SendPointer(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
 }
 
 // Wine may replay a synthetic move late, from where the pointer was before, and the button
