@@ -94,6 +94,7 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
 {
     if (!CFrameWnd::PreCreateWindow(cs))
         return FALSE;
+    // Sized for the system menu the constructor adds once the window exists.
     const RECT rect = WindowRectAtDpi(static_cast<DWORD>(cs.style) | WS_SYSMENU, cs.dwExStyle);
     cs.x = rect.left;
     cs.y = rect.top;

@@ -24,7 +24,6 @@ constexpr size_t kLongestFolder = 255;
 constexpr wchar_t kOverrides[] = L"Software\\Wine\\DllOverrides";
 // Where Wine keeps the system's DPI, which a program takes when it starts.
 constexpr wchar_t kDesktopSettings[] = L"Control Panel\\Desktop";
-constexpr UINT kDesignDpi = 96;
 // The window's client area at 96 DPI, which the background fills.
 constexpr SIZE kClientSize = {635, 395};
 
@@ -222,8 +221,8 @@ World::~World()
         RegDeleteKeyValueW(HKEY_CURRENT_USER, kOverrides, dll.c_str());
     if (!m_notepad.empty())
         MoveFileExW((m_notepad + L".real").c_str(), m_notepad.c_str(), MOVEFILE_REPLACE_EXISTING);
-    if (m_dpi != kDesignDpi)
-        SetSystemDpi(kDesignDpi);
+    if (m_dpi != USER_DEFAULT_SCREEN_DPI)
+        SetSystemDpi(USER_DEFAULT_SCREEN_DPI);
 }
 
 void World::SetSystemDpi(DWORD dpi)
@@ -306,7 +305,7 @@ void World::Give(const std::wstring& items)
             CopyIn(testenv::programs + L"\\planted.dll", m_disc / rest + L".dll");
             CopyIn(testenv::launcher, m_program = m_disc / L"launcher.exe");
         } else if (StartsWith(item, L"scale:", rest)) {
-            SetSystemDpi(kDesignDpi * std::stoul(rest) / 100);
+            SetSystemDpi(USER_DEFAULT_SCREEN_DPI * std::stoul(rest) / 100);
         } else if (item == L"restart") {
             m_launcher.reset();
         } else if (StartsWith(item, L"run:", rest)) {
@@ -443,14 +442,14 @@ bool World::Shows(int slot, const wchar_t* state)
 // The length at the launcher's DPI, rounded to the nearest pixel.
 int World::Scaled(int length) const
 {
-    return MulDiv(length, static_cast<int>(m_dpi), kDesignDpi);
+    return MulDiv(length, static_cast<int>(m_dpi), USER_DEFAULT_SCREEN_DPI);
 }
 
 // PixelsDiffering at the launcher's DPI: the rectangle (within the client area), the origin and
 // the picture's size are given at 96 DPI, and above it the picture's large one is shown.
 int World::Differing(const RECT& rect, std::wstring picture, POINT origin, SIZE size)
 {
-    if (m_dpi > kDesignDpi)
+    if (m_dpi > USER_DEFAULT_SCREEN_DPI)
         picture = LargestBitmap(picture);
     HWND frame = Launcher().Frame();
     RECT client,
@@ -660,7 +659,7 @@ void World::ExpectLook()
     const SIZE size = {window.right - window.left, window.bottom - window.top};
     EXPECT_EQ(window.left, (desktop.right - size.cx) / 2) << "centred";
     EXPECT_EQ(window.top, (desktop.bottom - size.cy) / 2) << "centred";
-    if (m_dpi == kDesignDpi)
+    if (m_dpi == USER_DEFAULT_SCREEN_DPI)
         EXPECT_EQ(size.cx * 1000 + size.cy, 635416) << "635 x 416";
     else
         EXPECT_EQ(client.right * 1000 + client.bottom,

@@ -89,7 +89,7 @@ private:
     std::wstring m_start, m_notepad, m_program = testenv::launcher;
     std::vector<std::wstring> m_overrides;
     bool m_readOnly = false;
-    UINT m_dpi = 96;
+    UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
     bool m_pointedAtButton = false; // by the last act
     std::unique_ptr<LauncherProcess> m_launcher;
 };

@@ -19,8 +19,10 @@ namespace {
 constexpr int kRepaints = 1000;
 constexpr DWORD kIdleMilliseconds = 2000;
 constexpr double kHoverLimit = 2000;
-// A point of the client area (at 96 DPI) that only the background covers.
+// The client area at 96 DPI, and a point of it that only the background covers.
+constexpr SIZE kClient = {635, 395};
 constexpr POINT kProbe = {600, 20};
+constexpr WORD kBackground = 131, kLargeBackground = 132;
 constexpr int kManualId = 137;
 
 int ScreenDpi()
@@ -32,9 +34,13 @@ int ScreenDpi()
 }
 
 const int g_dpi = ScreenDpi();
-// The probe at the screen's DPI, and the background that shows there: the large one above 96.
-const POINT g_probe = {MulDiv(kProbe.x, g_dpi, 96), MulDiv(kProbe.y, g_dpi, 96)};
-const WORD g_background = g_dpi > 96 ? 132 : 131;
+
+int AtScreenDpi(int length)
+{
+    return MulDiv(length, g_dpi, USER_DEFAULT_SCREEN_DPI);
+}
+
+const POINT g_probe = {AtScreenDpi(kProbe.x), AtScreenDpi(kProbe.y)};
 
 double Now()
 {
@@ -86,13 +92,16 @@ COLORREF ScreenPixel(HWND window, POINT point = g_probe)
 COLORREF ExpectedPixel(const std::wstring& launcher)
 {
     HMODULE module = LoadLibraryExW(launcher.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HBITMAP bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(g_background));
-    // A game without a large background: the launcher smooths the small one to size.
+    // Above 96 DPI the large background, or for a game without one the small one, which the
+    // launcher smooths to size.
+    HBITMAP bitmap = g_dpi > USER_DEFAULT_SCREEN_DPI
+                         ? LoadBitmapW(module, MAKEINTRESOURCEW(kLargeBackground))
+                         : nullptr;
     if (bitmap == nullptr)
-        bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(131));
+        bitmap = LoadBitmapW(module, MAKEINTRESOURCEW(kBackground));
     BITMAP info;
     GetObjectW(bitmap, sizeof(info), &info);
-    const SIZE size = {MulDiv(635, g_dpi, 96), MulDiv(395, g_dpi, 96)};
+    const SIZE size = {AtScreenDpi(kClient.cx), AtScreenDpi(kClient.cy)};
     HDC memory = CreateCompatibleDC(nullptr);
     HDC screen = GetDC(nullptr);
     HBITMAP compatible = CreateCompatibleBitmap(screen, size.cx, size.cy);

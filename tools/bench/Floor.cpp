@@ -2,6 +2,8 @@
 // paints one 635 x 395 bitmap, and nothing else. On a screen above 96 DPI it paints the
 // launcher's large background instead (or the small one smoothed to size, for a game without
 // a large one, as the launcher does), in a window whose client area it fills.
+#include "resource.h"
+
 #include <windows.h>
 
 namespace {
@@ -40,16 +42,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
     HDC screenDc = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screenDc, LOGPIXELSX);
     ReleaseDC(nullptr, screenDc);
-    const bool large = dpi > 96;
-    g_background = LoadBitmapW(instance, MAKEINTRESOURCEW(large ? 132 : 131));
+    const bool large = dpi > USER_DEFAULT_SCREEN_DPI;
+    if (large)
+        g_background = LoadBitmapW(instance, MAKEINTRESOURCEW(IDB_BACKGROUND_2X));
     if (g_background == nullptr)
-        g_background = LoadBitmapW(instance, MAKEINTRESOURCEW(131));
+        g_background = LoadBitmapW(instance, MAKEINTRESOURCEW(IDB_BACKGROUND));
     BITMAP info;
     GetObjectW(g_background, sizeof(info), &info);
     g_picture = {info.bmWidth, info.bmHeight};
     RECT frame = {0, 0, 635, 416};
     if (large) {
-        g_size = {MulDiv(635, dpi, 96), MulDiv(395, dpi, 96)};
+        g_size = {MulDiv(g_size.cx, dpi, USER_DEFAULT_SCREEN_DPI),
+                  MulDiv(g_size.cy, dpi, USER_DEFAULT_SCREEN_DPI)};
         frame = {0, 0, g_size.cx, g_size.cy};
         AdjustWindowRectEx(&frame, kStyle, FALSE, WS_EX_CLIENTEDGE);
     }
