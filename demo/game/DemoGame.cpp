@@ -16,7 +16,7 @@ LRESULT CALLBACK GameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         // The folder it was started in: the launcher starts it from the installation folder.
         wchar_t folder[MAX_PATH];
         GetCurrentDirectoryW(MAX_PATH, folder);
-        const std::wstring text = GAME_TITLE_DEFAULT_W L" would start here.\n\nStarted in:\n" +
+        const std::wstring text = GAME_TITLE_DEFAULT L" would start here.\n\nStarted in:\n" +
                                   std::wstring(folder) + L"\n\nClose this window to end the demo.";
         HWND label = CreateWindowW(L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE, 16, 16, 480, 180,
                                    window, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -45,7 +45,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show)
     if (!RegisterClassW(&wc))
         return 1;
     HWND window =
-        CreateWindowW(kClassName, GAME_TITLE_DEFAULT_W L" (demo)", WS_OVERLAPPEDWINDOW,
+        CreateWindowW(kClassName, GAME_TITLE_DEFAULT L" (demo)", WS_OVERLAPPEDWINDOW,
                       CW_USEDEFAULT, CW_USEDEFAULT, 520, 260, nullptr, nullptr, instance, nullptr);
     if (window == nullptr)
         return 1;

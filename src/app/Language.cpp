@@ -26,9 +26,9 @@ constexpr char kManualFrenchCA[] = GAME_MANUAL_FR_CA;
 
 constexpr LanguageEntry kManuals[] = {GAME_MANUALS};
 
-constexpr char kTitleEnglish[] = GAME_TITLE_DEFAULT;
+constexpr wchar_t kTitleEnglish[] = GAME_TITLE_DEFAULT;
 
-constexpr LanguageEntry kTitles[] = {GAME_TITLES};
+constexpr WideLanguageEntry kTitles[] = {GAME_TITLES};
 
 // The controls in the order of the profile's labels.
 constexpr UINT kNamedControls[] = {IDC_PLAY_BTN,   IDC_INSTALL_BTN, IDC_MANUAL_BTN,
@@ -67,7 +67,7 @@ void ReadUserLocale(std::string& language, std::string& country)
     ReadLocaleCode(LOCALE_SISO3166CTRYNAME, country);
 }
 
-std::string GetGameTitle(const std::string& language)
+const wchar_t* GetGameTitle(const std::string& language)
 {
     return LookupByLanguage(kTitles, language, kTitleEnglish);
 }

@@ -9,20 +9,24 @@
 // language cannot be read in two letters, an empty country when only the country cannot.
 void ReadUserLocale(std::string& language, std::string& country);
 
-std::string GetGameTitle(const std::string& language);
+// The game's title in the language, for the caption and screen readers: any Unicode text.
+const wchar_t* GetGameTitle(const std::string& language);
 
-// A text chosen by the exact two-letter language code.
-struct LanguageEntry
+// A text chosen by the exact two-letter language code: a file name in Windows-1252 bytes, or
+// a text the player reads in UTF-16.
+template <typename Character> struct LanguageEntryOf
 {
     const char* language;
-    const char* value;
+    const Character* value;
 };
+using LanguageEntry = LanguageEntryOf<char>;
+using WideLanguageEntry = LanguageEntryOf<wchar_t>;
 
-template <size_t N>
-const char* LookupByLanguage(const LanguageEntry (&table)[N], const std::string& language,
-                             const char* otherwise)
+template <typename Character, size_t N>
+const Character* LookupByLanguage(const LanguageEntryOf<Character> (&table)[N],
+                                  const std::string& language, const Character* otherwise)
 {
-    for (const LanguageEntry& entry : table) {
+    for (const LanguageEntryOf<Character>& entry : table) {
         if (language == entry.language)
             return entry.value;
     }

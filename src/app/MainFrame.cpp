@@ -13,7 +13,7 @@ constexpr int kWindowHeight = 416;
 constexpr RECT kClientRect = {0, 0, 635, 395};
 // WS_POPUP | WS_CAPTION | WS_MINIMIZEBOX: no maximize box and no sizing border.
 constexpr DWORD kFrameStyle = 0x80C20000;
-constexpr char kVersionSeparator[] = "  v. ";
+constexpr wchar_t kVersionSeparator[] = L"  v. ";
 
 constexpr RECT kLogoRect = {0, 0, 130, 116};
 constexpr char kLogoBaseName[] = "IDB_GAME_LOGO_";
@@ -40,14 +40,15 @@ CMainFrame::CMainFrame()
     ReadUserLocale(m_language, m_country);
     LookupInstallation();
     m_title = GetGameTitle(m_language);
-    const std::string caption = m_title + kVersionSeparator + m_version;
+    // The version is the game file's text, in the system's code page.
+    const WideString caption = m_title + kVersionSeparator + Widen(m_version);
 
     // Made at the system's DPI, placed by PreCreateWindow once the styles it is sized for are
     // known; should its screen have another DPI by now, it is fitted again before it is shown.
     m_dpi = user32::GetDpiForSystem();
     Create(nullptr, caption.c_str(), kFrameStyle, RECT{});
     ModifyStyle(0, WS_SYSMENU);
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINFRAME));
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINFRAME));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     if (const UINT dpi = user32::GetDpiForWindow(m_hWnd); dpi != m_dpi) {
         m_dpi = dpi;
@@ -79,8 +80,8 @@ RECT CMainFrame::WindowRectAtDpi(DWORD style, DWORD exStyle) const
 
 void CMainFrame::FitWindowToDpi()
 {
-    const RECT rect = WindowRectAtDpi(static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE)),
-                                      static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_EXSTYLE)));
+    const RECT rect = WindowRectAtDpi(static_cast<DWORD>(GetWindowLongW(m_hWnd, GWL_STYLE)),
+                                      static_cast<DWORD>(GetWindowLongW(m_hWnd, GWL_EXSTYLE)));
     SetWindowPos(nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -90,7 +91,7 @@ void CMainFrame::LoadBackground()
     m_background.Load(MAKEINTRESOURCEA(IDB_BACKGROUND), MAKEINTRESOURCEA(IDB_BACKGROUND_2X), m_dpi);
 }
 
-BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs)
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCTW& cs)
 {
     if (!CFrameWnd::PreCreateWindow(cs))
         return FALSE;
@@ -109,7 +110,7 @@ void CMainFrame::CreateLogo()
     m_logo.Create(nullptr, kOwnerDrawButtonStyle, ScaleToDpi(kLogoRect, m_dpi), this, IDC_PLAY_BTN);
     LoadLogo();
     // Never drawn: screen readers say the game's title for it.
-    ::SetWindowTextW(m_logo.GetSafeHwnd(), Widen(m_title, kGameNamesCodePage).c_str());
+    ::SetWindowTextW(m_logo.GetSafeHwnd(), m_title.c_str());
 }
 
 void CMainFrame::LoadLogo()

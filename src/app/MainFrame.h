@@ -4,6 +4,7 @@
 #include "../button/RolloverBitmapButton.h"
 #include "../framework/FrameWnd.h"
 #include "../framework/Picture.h"
+#include "../framework/Text.h"
 #include "ButtonColumn.h"
 #include "ButtonCommand.h"
 
@@ -21,9 +22,9 @@ public:
     int RunButtonCommand(int slot, bool quiet);
 
 protected:
-    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
 
-    int OnCreate(LPCREATESTRUCTA cs);
+    int OnCreate(LPCREATESTRUCTW cs);
     void OnKeyDown(UINT virtualKey, UINT repeatCount, UINT flags);
     void OnPlay();
     void OnInstall();
@@ -61,7 +62,7 @@ private:
     ButtonCommand m_commands[SLOT_COUNT];
     UINT m_dpi = kDesignDpi;
     CPicture m_background;
-    std::string m_title;
+    WideString m_title;
     std::string m_language;
     std::string m_country;
     std::string m_appFile;

@@ -17,7 +17,7 @@ ON_WM_CTLCOLOR()
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
-int CMainFrame::OnCreate(LPCREATESTRUCTA cs)
+int CMainFrame::OnCreate(LPCREATESTRUCTW cs)
 {
     return CFrameWnd::OnCreate(cs) == -1 ? -1 : 0;
 }

@@ -1,8 +1,8 @@
 #include "Button.h"
 
-BOOL CButton::Create(LPCSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id)
+BOOL CButton::Create(LPCWSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id)
 {
-    return CreateEx(0, "BUTTON", caption, style, rect, parent->GetSafeHwnd(),
+    return CreateEx(0, L"BUTTON", caption, style, rect, parent->GetSafeHwnd(),
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)));
 }
 

@@ -6,7 +6,7 @@
 class CButton : public CWnd
 {
 public:
-    BOOL Create(LPCSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    BOOL Create(LPCWSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     virtual void DrawItem(LPDRAWITEMSTRUCT item);
 

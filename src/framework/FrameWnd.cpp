@@ -4,21 +4,21 @@
 
 namespace {
 
-constexpr char kFrameClassName[] = "CFrameWnd";
+constexpr wchar_t kFrameClassName[] = L"CFrameWnd";
 
 BOOL RegisterFrameClass()
 {
-    WNDCLASSEXA wc = {};
-    if (GetClassInfoExA(GetModuleHandleA(nullptr), kFrameClassName, &wc))
+    WNDCLASSEXW wc = {};
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), kFrameClassName, &wc))
         return TRUE;
     wc.cbSize = sizeof(wc);
     wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = &CWnd::StandardWndProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = kFrameClassName;
-    return RegisterClassExA(&wc) != 0;
+    return RegisterClassExW(&wc) != 0;
 }
 
 } // namespace
@@ -28,14 +28,14 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
 ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-BOOL CFrameWnd::Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect,
-                       CWnd* parent, LPCSTR menuName, DWORD exStyle, void*)
+BOOL CFrameWnd::Create(LPCWSTR className, LPCWSTR windowName, DWORD style, const RECT& rect,
+                       CWnd* parent, LPCWSTR menuName, DWORD exStyle, void*)
 {
     HMENU menu = nullptr;
-    if (menuName != nullptr && (menu = LoadMenuA(GetModuleHandleA(nullptr), menuName)) == nullptr)
+    if (menuName != nullptr && (menu = LoadMenuW(GetModuleHandleW(nullptr), menuName)) == nullptr)
         return FALSE;
 
-    CREATESTRUCTA cs = {};
+    CREATESTRUCTW cs = {};
     cs.lpszClass = className;
     cs.lpszName = windowName;
     cs.style = static_cast<LONG>(style);
@@ -54,7 +54,7 @@ BOOL CFrameWnd::Create(LPCSTR className, LPCSTR windowName, DWORD style, const R
                     cs.hwndParent, cs.hMenu);
 }
 
-BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
+BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTW& cs)
 {
     if (cs.lpszClass == nullptr) {
         if (!RegisterFrameClass())
@@ -65,7 +65,7 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
     return TRUE;
 }
 
-int CFrameWnd::OnCreate(LPCREATESTRUCTA cs)
+int CFrameWnd::OnCreate(LPCREATESTRUCTW cs)
 {
     return static_cast<int>(DefWindowProc(WM_CREATE, 0, reinterpret_cast<LPARAM>(cs)));
 }

@@ -7,14 +7,14 @@
 class CFrameWnd : public CWnd
 {
 public:
-    BOOL Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect,
-                CWnd* parent = nullptr, LPCSTR menuName = nullptr, DWORD exStyle = 0,
+    BOOL Create(LPCWSTR className, LPCWSTR windowName, DWORD style, const RECT& rect,
+                CWnd* parent = nullptr, LPCWSTR menuName = nullptr, DWORD exStyle = 0,
                 void* context = nullptr);
 
 protected:
     // Fills in the frame class and the sunken client edge when the caller left them out.
-    virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
-    int OnCreate(LPCREATESTRUCTA cs);
+    virtual BOOL PreCreateWindow(CREATESTRUCTW& cs);
+    int OnCreate(LPCREATESTRUCTW cs);
     void PostNcDestroy() override;
 
     DECLARE_MESSAGE_MAP()

@@ -65,7 +65,7 @@ protected:                                                                      
 
 #define ON_WM_CREATE()                                                                             \
     {                                                                                              \
-        WM_CREATE, 0, AFX_THUNK(return self.OnCreate(reinterpret_cast<LPCREATESTRUCTA>(lParam));)  \
+        WM_CREATE, 0, AFX_THUNK(return self.OnCreate(reinterpret_cast<LPCREATESTRUCTW>(lParam));)  \
     }                                                                                              \
     ,
 

@@ -18,8 +18,8 @@ public:
     // The wrapper of a window created by this program, or null for any other window.
     static CWnd* FromHandle(HWND hWnd);
 
-    BOOL CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect,
-                  HWND parent, HMENU menuOrId);
+    BOOL CreateEx(DWORD exStyle, LPCWSTR className, LPCWSTR windowName, DWORD style,
+                  const RECT& rect, HWND parent, HMENU menuOrId);
     BOOL DestroyWindow();
     BOOL ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
     BOOL SetWindowPos(HWND insertAfter, int x, int y, int cx, int cy, UINT flags);

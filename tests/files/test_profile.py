@@ -46,7 +46,7 @@ def picture(name, size):
 
 # What is broken, and what the message must say besides the file's name.
 BROKEN = [
-    ("a missing title", replace('default = "Tidewright: Salt & Signal"\n', ""),
+    ("a missing title", replace('default = "Tidewright™: Salt & Signal — Régate Edition"\n', ""),
      "game.toml: title.default: is required"),
     ("a manual name outside Windows-1252", replace("Tidewright_Handbuch", "Tidewright_Ω"),
      "game.toml: manual.de: 'Ω' (U+03A9) is not in Windows-1252"),

@@ -112,7 +112,7 @@ TEST(Language, CodesNoLocaleGives)
         EXPECT_EQ(SelectManualFile(c.language, c.country), c.manual)
             << c.language << "-" << c.country;
     for (const char* language : {"FR", "", "it "})
-        EXPECT_EQ(GetGameTitle(language), GAME_TITLE_DEFAULT) << language;
+        EXPECT_STREQ(GetGameTitle(language), GAME_TITLE_DEFAULT) << language;
 }
 
 // The launcher reads one version a process; only a second read in the same process shows a

@@ -18,7 +18,7 @@ class RolloverButton : public testing::Test
 protected:
     RolloverButton()
     {
-        frame->Create(nullptr, "test", WS_POPUP | WS_VISIBLE, {100, 100, 500, 300});
+        frame->Create(nullptr, L"test", WS_POPUP | WS_VISIBLE, {100, 100, 500, 300});
         button.Create(nullptr, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, {20, 20, 320, 52}, frame,
                       1000);
     }

@@ -27,13 +27,19 @@ def pdf_text(text):
     return text.replace("\\", "\\\\").replace("(", "\\(").replace(")", "\\)")
 
 
+def pdf_title(text):
+    """A PDF text string in UTF-16: a title may be in any script."""
+    return b"<" + ("\ufeff" + text).encode("utf-16-be").hex().upper().encode("ascii") + b">"
+
+
 def pdf(lines, title):
     """A one-page PDF 1.4 with Helvetica text and a correct cross-reference table."""
     content = ["BT", "/F1 20 Tf", "72 770 Td", "(%s) Tj" % pdf_text(lines[0]), "/F1 12 Tf"]
     for line in lines[1:]:
         content += ["0 -22 Td", "(%s) Tj" % pdf_text(line)]
     content.append("ET")
-    stream = "\n".join(content).encode("cp1252")
+    # Helvetica's own encoding: a character outside it shows as "?".
+    stream = "\n".join(content).encode("cp1252", "replace")
     objects = [
         b"<< /Type /Catalog /Pages 2 0 R >>",
         b"<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
@@ -41,7 +47,7 @@ def pdf(lines, title):
         b"/Resources << /Font << /F1 5 0 R >> >> >>",
         b"<< /Length %d >>\nstream\n" % len(stream) + stream + b"\nendstream",
         b"<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>",
-        b"<< /Title (" + pdf_text(title).encode("cp1252") + b") /Producer (make_documents.py) >>",
+        b"<< /Title " + pdf_title(title) + b" /Producer (make_documents.py) >>",
     ]
     out = bytearray(b"%PDF-1.4\n%\xe2\xe3\xcf\xd3\n")
     offsets = []
@@ -58,7 +64,11 @@ def pdf(lines, title):
 
 
 def rtf_text(text):
-    return "".join(c if ord(c) < 128 else "\\'%02x" % c.encode("cp1252")[0] for c in text)
+    """Plain ASCII: any other character as its UTF-16 units, "?" for readers without them."""
+    encoded = text.encode("utf-16-le")
+    units = [int.from_bytes(encoded[i:i + 2], "little") for i in range(0, len(encoded), 2)]
+    return "".join(chr(unit) if unit < 0x80 else "\\u%d?" % (unit - 0x10000 if unit >= 0x8000 else unit)
+                   for unit in units)
 
 
 def rtf(lines):

@@ -127,7 +127,7 @@ def encodable(character):
 
 def read_game(reader, data, profile):
     paths = dict(limit=PATH_LIMIT, cp1252=True, relative=True)
-    profile.title, profile.titles = reader.by_language(data, "title", cp1252=True)
+    profile.title, profile.titles = reader.by_language(data, "title")
     profile.manual, profile.manuals = reader.by_language(data, "manual", MANUAL_COUNTRIES, **paths)
     if "en" in profile.manuals:
         reader.fail("manual.en", "English's manual is the default: name it there")

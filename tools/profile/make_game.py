@@ -39,11 +39,11 @@ def c_literal(text, wide=False):
     return ('L"%s"' if wide else '"%s"') % out
 
 
-def entries(table, fallback):
+def entries(table, fallback, wide=False):
     """Initializers of a language table. An array may not be empty, so a profile with no
     language of its own gets English, which the lookup answers with the default anyway."""
     pairs = table.items() if table else [("en", fallback)]
-    return ", ".join("{%s, %s}" % (c_literal(code), c_literal(text)) for code, text in pairs)
+    return ", ".join("{%s, %s}" % (c_literal(code), c_literal(text, wide)) for code, text in pairs)
 
 
 def header(profile):
@@ -51,8 +51,8 @@ def header(profile):
                ("en-US", "fr", "fr-CA")}
     french = profile.manuals.get("fr", profile.manual)
     macros = [
-        ("GAME_TITLE_DEFAULT", c_literal(profile.title)),
-        ("GAME_TITLES", entries(profile.titles, profile.title)),
+        ("GAME_TITLE_DEFAULT", c_literal(profile.title, wide=True)),
+        ("GAME_TITLES", entries(profile.titles, profile.title, wide=True)),
         ("GAME_MANUAL_DEFAULT", c_literal(profile.manual)),
         ("GAME_MANUAL_EN_US", c_literal(profile.manuals.get("en-US", profile.manual))),
         ("GAME_MANUAL_FR", c_literal(french)),
@@ -75,7 +75,6 @@ def header(profile):
         ("GAME_SETUP_PARAMETERS", c_literal(profile.setup_parameters, wide=True)),
         ("GAME_READER_FOLDER", c_literal(profile.reader_folder, wide=True)),
         ("GAME_READER_PREFIXES", ", ".join(c_literal(p, wide=True) for p in profile.reader_prefixes)),
-        ("GAME_TITLE_DEFAULT_W", c_literal(profile.title, wide=True)),
         ("GAME_BUTTON_NAMES", ", ".join(
             "{%s, {%s}}" % (c_literal(code), ", ".join(c_literal(labels[button], wide=True)
                                                       for button in BUTTONS))
