@@ -21,11 +21,14 @@ public:
     // Hands the slot's command to the shell: 0 when it started, 1 when nothing did.
     int RunButtonCommand(int slot, bool quiet);
 
+    BOOL PreTranslateMessage(MSG* msg) override;
+
 protected:
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
 
     int OnCreate(LPCREATESTRUCTW cs);
     void OnKeyDown(UINT virtualKey, UINT repeatCount, UINT flags);
+    void OnSetFocus(CWnd* previous);
     void OnPlay();
     void OnInstall();
     void OnManual();
@@ -53,6 +56,7 @@ private:
     void SelectPreviousButton();
     void MoveSelection(int step);
     void SetButtonHover(int slot, bool hover);
+    void FocusSelectedButton();
     void ActivateSelectedButton();
     int SetWorkingDirectory(const std::string& path);
     void LaunchReaderInstaller();

@@ -6,6 +6,7 @@
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_WM_CREATE()
 ON_WM_KEYDOWN()
+ON_WM_SETFOCUS()
 ON_COMMAND(IDC_PLAY_BTN, OnPlay)
 ON_COMMAND(IDC_INSTALL_BTN, OnInstall)
 ON_COMMAND(IDC_MANUAL_BTN, OnManual)
@@ -22,10 +23,23 @@ int CMainFrame::OnCreate(LPCREATESTRUCTW cs)
     return CFrameWnd::OnCreate(cs) == -1 ? -1 : 0;
 }
 
-void CMainFrame::OnKeyDown(UINT virtualKey, UINT, UINT)
+BOOL CMainFrame::PreTranslateMessage(MSG* msg)
 {
+    // The keys are the window's whichever of its children has the focus: a click gives its
+    // button the focus, whose system procedure would take Space and drop every other key.
+    if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST && IsChild(m_hWnd, msg->hwnd))
+        msg->hwnd = m_hWnd;
+    return FALSE;
+}
+
+void CMainFrame::OnKeyDown(UINT virtualKey, UINT, UINT flags)
+{
+    // A key held down repeats; a command runs once for each press, however long it is held.
+    const bool repeated = (flags & KF_REPEAT) != 0;
     switch (virtualKey) {
     case VK_TAB:
+        MoveSelection(GetKeyState(VK_SHIFT) < 0 ? -1 : +1);
+        break;
     case VK_DOWN:
         SelectNextButton();
         break;
@@ -34,11 +48,23 @@ void CMainFrame::OnKeyDown(UINT virtualKey, UINT, UINT)
         break;
     case VK_RETURN:
     case VK_SPACE:
-        ActivateSelectedButton();
+        if (!repeated)
+            ActivateSelectedButton();
+        break;
+    case VK_ESCAPE:
+        if (!repeated)
+            OnExit();
         break;
     default:
         break;
     }
+}
+
+// Coming back to the window, the keyboard is where the selection was.
+void CMainFrame::OnSetFocus(CWnd*)
+{
+    if (m_selected != -1)
+        FocusSelectedButton();
 }
 
 void CMainFrame::SelectNextButton()
@@ -62,9 +88,14 @@ void CMainFrame::MoveSelection(int step)
     else if (m_selected < 0)
         m_selected = SLOT_COUNT - 1;
     SetButtonHover(m_selected, true);
-    // The keyboard's selection is the focus a screen reader follows and speaks.
-    NotifyWinEvent(EVENT_OBJECT_FOCUS, m_buttons[m_selected]->GetSafeHwnd(), OBJID_CLIENT,
-                   CHILDID_SELF);
+    FocusSelectedButton();
+}
+
+// The selected button holds the real focus, which every screen reader follows and speaks; it
+// draws no focus rectangle, its highlight shows the selection.
+void CMainFrame::FocusSelectedButton()
+{
+    ::SetFocus(m_buttons[m_selected]->GetSafeHwnd());
 }
 
 void CMainFrame::SetButtonHover(int slot, bool hover)
@@ -93,6 +124,9 @@ void CMainFrame::OnButtonHover(CRolloverBitmapButton* button)
     if (m_selected != -1 && m_selected != hovered)
         SetButtonHover(m_selected, false);
     m_selected = hovered;
+    // Only while the window is in front: a hover must not pull it out of the background.
+    if (m_selected != -1 && GetForegroundWindow() == m_hWnd)
+        FocusSelectedButton();
 }
 
 BOOL CMainFrame::OnEraseBkgnd(CDC* dc)

@@ -77,6 +77,13 @@ protected:                                                                      
     }                                                                                              \
     ,
 
+#define ON_WM_SETFOCUS()                                                                           \
+    {                                                                                              \
+        WM_SETFOCUS, 0, AFX_THUNK(self.OnSetFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)));       \
+                                  return 0;)                                               \
+    }                                                                                              \
+    ,
+
 #define ON_WM_ERASEBKGND()                                                                         \
     {                                                                                              \
         WM_ERASEBKGND, 0,                                                                          \

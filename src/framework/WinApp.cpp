@@ -34,10 +34,17 @@ int CWinApp::Run()
 {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (PreTranslateMessage(&msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
     return static_cast<int>(msg.wParam);
+}
+
+BOOL CWinApp::PreTranslateMessage(MSG* msg)
+{
+    return m_pMainWnd != nullptr && m_pMainWnd->PreTranslateMessage(msg);
 }
 
 CWinApp* AfxGetApp()

@@ -13,6 +13,8 @@ public:
 
     virtual BOOL InitInstance();
     virtual int Run();
+    // Offers each message to the main window before it is dispatched.
+    virtual BOOL PreTranslateMessage(MSG* msg);
 
     CWnd* m_pMainWnd = nullptr;
 

@@ -130,6 +130,11 @@ int CWnd::GetDlgCtrlID() const
     return ::GetDlgCtrlID(m_hWnd);
 }
 
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
 const MessageMapEntry* CWnd::FindEntry(UINT message, WPARAM wParam) const
 {
     const UINT wanted = IsControlColorMessage(message) ? WM_CTLCOLOR : message;

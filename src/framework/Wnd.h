@@ -27,6 +27,8 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     int GetDlgCtrlID() const;
+    // A message about to be dispatched; TRUE when it was handled here and must not be.
+    virtual BOOL PreTranslateMessage(MSG* msg);
 
     static const MessageMap* GetThisMessageMap();
 

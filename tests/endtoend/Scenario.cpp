@@ -55,6 +55,19 @@ bool StartsWith(const std::wstring& text, const std::wstring& prefix, std::wstri
     return true;
 }
 
+// "Shift+KEY" holds Shift; "KEY*N" holds the key down for N presses of its repeat.
+std::wstring KeyName(const std::wstring& word)
+{
+    const std::wstring name = word.substr(0, word.find(L'*'));
+    return name.substr(name.find(L'+') == std::wstring::npos ? 0 : name.find(L'+') + 1);
+}
+
+int KeyDowns(const std::wstring& word)
+{
+    const size_t star = word.find(L'*');
+    return star == std::wstring::npos ? 1 : std::stoi(word.substr(star + 1));
+}
+
 std::string Utf8(const std::wstring& text)
 {
     return testenv::Narrow(text);
@@ -417,8 +430,8 @@ void World::Act(const std::wstring& actions)
             MovePointer({bar.right - (bar.bottom - bar.top) / 2 - 1, (bar.top + bar.bottom) / 2});
             MouseButton(true);
             MouseButton(false);
-        } else if (const auto key = kKeys.find(word); key != kKeys.end()) {
-            PressKey(frame, key->second);
+        } else if (const auto key = kKeys.find(KeyName(word)); key != kKeys.end()) {
+            PressKey(frame, key->second, StartsWith(word, L"Shift+", target), KeyDowns(word));
         } else if (HWND button = Button(word)) {
             Click(button);
         }
@@ -500,8 +513,15 @@ void World::Expect(const std::wstring& outcome)
         } else if (clause == L"names") {
             ExpectNames();
         } else if (StartsWith(clause, L"focus ", rest)) {
-            EXPECT_TRUE(WaitUntil([&] { return g_focused == ColumnButton(std::stoi(rest)); }))
-                << Utf8(clause);
+            // Heard by a screen reader, and the keyboard's real focus.
+            HWND button = ColumnButton(std::stoi(rest));
+            GUITHREADINFO thread = {sizeof(thread)};
+            EXPECT_TRUE(WaitUntil([&] {
+                return g_focused == button &&
+                       GetGUIThreadInfo(GetWindowThreadProcessId(launcher.Frame(), nullptr),
+                                        &thread) &&
+                       thread.hwndFocus == button;
+            })) << Utf8(clause);
         } else if (StartsWith(clause, L"caption ", rest)) {
             EXPECT_EQ(Utf8(launcher.Caption()), Utf8(rest));
         } else if (StartsWith(clause, L"top ", rest)) {

@@ -127,14 +127,20 @@ MessageBoxContent Answer(HWND box)
     return content;
 }
 
-void PressKey(HWND frame, WORD virtualKey)
+void PressKey(HWND frame, WORD virtualKey, bool shift, int downs)
 {
     SetForegroundWindow(frame);
-    INPUT key = {INPUT_KEYBOARD};
+    INPUT key = {INPUT_KEYBOARD}, shiftKey = {INPUT_KEYBOARD};
+    shiftKey.ki.wVk = VK_SHIFT;
     key.ki.wVk = virtualKey;
+    if (shift)
+        Send(shiftKey);
+    while (downs-- > 0)
+        Send(key);
+    key.ki.dwFlags = shiftKey.ki.dwFlags = KEYEVENTF_KEYUP;
     Send(key);
-    key.ki.dwFlags = KEYEVENTF_KEYUP;
-    Send(key);
+    if (shift)
+        Send(shiftKey);
 }
 
 void MovePointer(POINT screen)

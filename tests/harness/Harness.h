@@ -104,7 +104,9 @@ MessageBoxContent Answer(HWND box);
 
 // Where the pointer rests when it should touch nothing.
 constexpr POINT kParkedPointer = {2, 2};
-void PressKey(HWND frame, WORD virtualKey);
+// The key pressed `downs` times before it is let go (a key held down repeats), with Shift held
+// when `shift`.
+void PressKey(HWND frame, WORD virtualKey, bool shift = false, int downs = 1);
 void MovePointer(POINT screen);
 void MouseButton(bool down);
 // Brings the pointer to rest on the window's centre in a few moves, as a hand does.
