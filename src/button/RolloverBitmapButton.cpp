@@ -16,11 +16,9 @@ CRolloverBitmapButton::~CRolloverBitmapButton()
 void CRolloverBitmapButton::OnMouseMove(UINT flags, POINT point)
 {
     // Wine can deliver moves of a visit after its leave, even out of order; arming on one would
-    // bring a hover, and a lit button, for a visit that has ended. Such a move is no younger
-    // than the leave, while a real return always comes after it.
-    const DWORD moveTime = static_cast<DWORD>(GetMessageTime());
-    const bool staleAfterLeave = m_hasLeft && static_cast<LONG>(moveTime - m_leaveTime) <= 0;
-    if (!m_bTracking && !staleAfterLeave) {
+    // bring a hover, and a lit button, for a visit that has ended. Where the pointer is now
+    // tells a late move from a return, however soon the return comes.
+    if (!m_bTracking && IsPointerOnButton()) {
         // Both notifications are one-shot and re-armed only after the leave, so each visit
         // brings at most one hover.
         TRACKMOUSEEVENT track = {};
@@ -48,10 +46,14 @@ LRESULT CRolloverBitmapButton::OnMouseLeave(WPARAM, LPARAM)
 {
     m_bTracking = false;
     m_bHover = false;
-    m_hasLeft = true;
-    m_leaveTime = static_cast<DWORD>(GetMessageTime());
     Invalidate(TRUE);
     return 0;
+}
+
+bool CRolloverBitmapButton::IsPointerOnButton() const
+{
+    POINT pointer;
+    return GetCursorPos(&pointer) && WindowFromPoint(pointer) == m_hWnd;
 }
 
 void CRolloverBitmapButton::DrawItem(LPDRAWITEMSTRUCT item)

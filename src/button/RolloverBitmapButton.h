@@ -39,6 +39,7 @@ protected:
 
 private:
     void ReleasePictures();
+    bool IsPointerOnButton() const;
     BOOL LoadBitmapSetIn(const char* baseName, const char* language, bool isEnglishRetry);
     // The picture, loaded now if it was not yet; empty when the set has none of that state.
     const CPicture& Shown(CPicture& picture, const std::string& name);
@@ -54,6 +55,4 @@ private:
     bool m_bHover = false;
     bool m_bTracking = false;
     ButtonEventsListner* m_pListener = nullptr;
-    bool m_hasLeft = false;
-    DWORD m_leaveTime = 0; // message time of the last leave
 };

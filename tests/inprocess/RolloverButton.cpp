@@ -1,7 +1,7 @@
 // What only a window of this process shows: the picture fallbacks of the rollover button, which
 // the launcher's own complete sets never need (the pictures built into this program,
-// TestPictures.rc, lack some), how it takes a pointer move stamped at the very moment of a
-// leave, which no real pointer can be made to send, the caption's small icon, since Wine
+// TestPictures.rc, lack some), how it takes a late pointer move or one stamped at the very moment
+// of a leave, which no real pointer can be made to send, the caption's small icon, since Wine
 // answers WM_GETICON from another process with nothing, and a move to a screen of another scale.
 #include "../../src/app/MainFrame.h"
 #include "../../src/framework/WinApp.h"
@@ -78,27 +78,23 @@ void TakeAMessageStampedNow()
     PeekMessageW(&message, nullptr, WM_APP, WM_APP, PM_REMOVE);
 }
 
-// Wine can deliver a move of a visit after its leave; one stamped at the leave's own moment still
-// belongs to the visit that ended, and only a later one starts a visit, and a hover.
-TEST_F(RolloverButton, OnlyAMoveLaterThanTheLeaveStartsAVisit)
+// Wine can deliver a move of a visit after its leave: with the pointer gone it starts no visit.
+// With the pointer on the button a move starts one, even stamped at the leave's very moment.
+TEST_F(RolloverButton, OnlyAPointerOnTheButtonStartsAVisit)
 {
-    PointAt(button.GetSafeHwnd());
-    ASSERT_TRUE(WaitUntil([&] { return button.IsHovered(); })) << "the real pointer's visit";
-    Settle(300);
-    const auto leaveThenMove = [&](bool later) {
+    const auto leaveThenMove = [&](POINT pointer) {
+        MovePointer(pointer);
+        Settle(300);
         TakeAMessageStampedNow();
         ::SendMessageW(button.GetSafeHwnd(), WM_MOUSELEAVE, 0, 0);
-        if (later) {
-            Sleep(50);
-            TakeAMessageStampedNow();
-        }
         ::SendMessageW(button.GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
         Settle(300);
         return button.IsHovered();
     };
-    EXPECT_FALSE(leaveThenMove(false)) << "a move stamped with the leave's time";
-    EXPECT_TRUE(leaveThenMove(true)) << "a move after the leave";
-    MovePointer(kParkedPointer);
+    RECT rect;
+    GetWindowRect(button.GetSafeHwnd(), &rect);
+    EXPECT_TRUE(leaveThenMove({rect.left + 10, rect.top + 10})) << "a return within the tick";
+    EXPECT_FALSE(leaveThenMove(kParkedPointer)) << "a late move of a visit that has ended";
 }
 
 // The launcher's own window, made in this process.
