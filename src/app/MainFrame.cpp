@@ -69,21 +69,52 @@ CMainFrame::~CMainFrame()
 
 RECT CMainFrame::WindowRectAtDpi(DWORD style, DWORD exStyle) const
 {
-    if (m_dpi == kDesignDpi)
-        return CentredWindowRect(kWindowWidth, kWindowHeight);
+    const SIZE size = WindowSizeAtDpi(m_dpi, style, exStyle);
+    return CentredWindowRect(size.cx, size.cy);
+}
+
+SIZE CMainFrame::WindowSizeAtDpi(UINT dpi, DWORD style, DWORD exStyle)
+{
+    if (dpi == kDesignDpi)
+        return {kWindowWidth, kWindowHeight};
     // Above 96 DPI the caption and frame grow too: the window is sized from its client area,
     // so that they never eat into the background.
-    RECT frame = ScaleToDpi(kClientRect, m_dpi);
-    user32::AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, m_dpi);
-    return CentredWindowRect(frame.right - frame.left, frame.bottom - frame.top);
+    RECT frame = ScaleToDpi(kClientRect, dpi);
+    user32::AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+SIZE CMainFrame::WindowSizeAtDpi(UINT dpi) const
+{
+    return WindowSizeAtDpi(dpi, static_cast<DWORD>(GetWindowLongW(m_hWnd, GWL_STYLE)),
+                           static_cast<DWORD>(GetWindowLongW(m_hWnd, GWL_EXSTYLE)));
 }
 
 void CMainFrame::FitWindowToDpi()
 {
-    const RECT rect = WindowRectAtDpi(static_cast<DWORD>(GetWindowLongW(m_hWnd, GWL_STYLE)),
-                                      static_cast<DWORD>(GetWindowLongW(m_hWnd, GWL_EXSTYLE)));
+    const SIZE size = WindowSizeAtDpi(m_dpi);
+    const RECT rect = CentredWindowRect(size.cx, size.cy);
     SetWindowPos(nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    FitClientArea();
+}
+
+// The frame's thickness at a DPI is the system's to decide: Windows 8.1 does not scale
+// captions, and Wine keeps every window's at the system's DPI. What the client area misses or
+// has over is measured and put right.
+void CMainFrame::FitClientArea()
+{
+    if (m_dpi == kDesignDpi)
+        return;
+    const RECT wanted = ScaleToDpi(kClientRect, m_dpi);
+    RECT client, window;
+    GetClientRect(m_hWnd, &client);
+    GetWindowRect(m_hWnd, &window);
+    const int missingWidth = wanted.right - client.right, missingHeight = wanted.bottom - client.bottom;
+    if (missingWidth != 0 || missingHeight != 0)
+        SetWindowPos(nullptr, 0, 0, window.right - window.left + missingWidth,
+                     window.bottom - window.top + missingHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CMainFrame::LoadBackground()

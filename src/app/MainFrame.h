@@ -37,16 +37,24 @@ protected:
     void OnExit();
     BOOL OnEraseBkgnd(CDC* dc);
     HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind);
+    LRESULT OnNcCreate(WPARAM wParam, LPARAM createStruct);
+    LRESULT OnGetDpiScaledSize(WPARAM dpi, LPARAM size);
     LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggestedRect);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void LookupInstallation();
-    // Where the window lies at its DPI: at 96 DPI 635 x 416, above it sized from its client
-    // area; centred.
+    // Where the window of these styles lies at its DPI, centred.
     RECT WindowRectAtDpi(DWORD style, DWORD exStyle) const;
+    // The window's outer size at the DPI: the fixed 635 x 416 at 96, above it the size whose
+    // client area is the layout's scaled.
+    static SIZE WindowSizeAtDpi(UINT dpi, DWORD style, DWORD exStyle);
+    SIZE WindowSizeAtDpi(UINT dpi) const;
     void FitWindowToDpi();
+    // Sizes the window so that its client area is the scaled layout's, whatever the frame
+    // around it turned out to be.
+    void FitClientArea();
     void LoadBackground();
     void CreateLogo();
     void LoadLogo();

@@ -2,6 +2,7 @@
 #include "MainFrame.h"
 
 #include "../framework/DC.h"
+#include "../framework/SystemLibrary.h"
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_WM_CREATE()
@@ -15,6 +16,8 @@ ON_COMMAND(IDC_WEB_BTN, OnWeb)
 ON_COMMAND(IDC_EXIT_BTN, OnExit)
 ON_WM_ERASEBKGND()
 ON_WM_CTLCOLOR()
+ON_MESSAGE(WM_NCCREATE, OnNcCreate)
+ON_MESSAGE(WM_GETDPISCALEDSIZE, OnGetDpiScaledSize)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
@@ -133,17 +136,40 @@ BOOL CMainFrame::OnEraseBkgnd(CDC* dc)
 {
     const SIZE size = m_background.SizeAt(m_dpi);
     m_background.Draw(dc->GetSafeHdc(), {0, 0, size.cx, size.cy});
+    // Whatever the picture does not reach is painted too, never left with stale pixels.
+    RECT client;
+    GetClientRect(m_hWnd, &client);
+    const RECT right = {size.cx, 0, client.right, client.bottom},
+               below = {0, size.cy, size.cx, client.bottom};
+    const auto black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    FillRect(dc->GetSafeHdc(), &right, black);
+    FillRect(dc->GetSafeHdc(), &below, black);
     return TRUE;
 }
 
-// The window was moved to a screen of another DPI (or that screen's scale changed): the system
-// suggests the rectangle that keeps it where it was, at the new size.
+// A per-monitor (v1) aware window's caption and frame follow its DPI only when it asks.
+LRESULT CMainFrame::OnNcCreate(WPARAM wParam, LPARAM createStruct)
+{
+    user32::EnableNonClientDpiScaling(m_hWnd);
+    return DefWindowProc(WM_NCCREATE, wParam, createStruct);
+}
+
+// Asked before the DPI changes: the size the window will want, rather than the old one scaled.
+LRESULT CMainFrame::OnGetDpiScaledSize(WPARAM dpi, LPARAM size)
+{
+    *reinterpret_cast<SIZE*>(size) = WindowSizeAtDpi(LOWORD(dpi));
+    return TRUE;
+}
+
+// The window was moved to a screen of another DPI (or that screen's scale changed): it goes
+// where the system suggests, at the size its layout needs there.
 LRESULT CMainFrame::OnDpiChanged(WPARAM dpi, LPARAM suggestedRect)
 {
     m_dpi = LOWORD(dpi);
     const RECT* rect = reinterpret_cast<const RECT*>(suggestedRect);
-    SetWindowPos(nullptr, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE size = WindowSizeAtDpi(m_dpi);
+    SetWindowPos(nullptr, rect->left, rect->top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    FitClientArea();
     LoadBackground();
     LoadLogo();
     for (CRolloverBitmapButton* button : m_buttons)

@@ -2,7 +2,7 @@
 // The program lays itself out for 96 DPI. On a screen of another DPI every length is that
 // length times DPI / 96, rounded here and nowhere else: to the nearest pixel, halves away from
 // zero. A rectangle's edges are scaled, not its size, so that neighbours stay neighbours.
-#include <windows.h>
+#include "NewerWindows.h"
 
 constexpr UINT kDesignDpi = USER_DEFAULT_SCREEN_DPI;
 

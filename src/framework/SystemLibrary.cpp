@@ -37,18 +37,14 @@ template <typename Function> Function FunctionOf(HMODULE module, const char* nam
                              : nullptr;
 }
 
-// The types are the platform's own declarations: on i386 these functions are stdcall, and a
-// type written by hand without that would go unnoticed by the compiler behind the cast, and by
-// every caller that restores its stack from a frame pointer.
-using SetDefaultDllDirectoriesFn = decltype(&::SetDefaultDllDirectories);
+// The types are the platform's own declarations (NewerWindows.h writes out those that XP's
+// headers lack, stdcall and all): on i386 these functions are stdcall, and a type without that
+// would go unnoticed by the compiler behind the cast, and by every caller that restores its
+// stack from a frame pointer.
 using TrackMouseEventFn = decltype(&::_TrackMouseEvent);
 using GetFileVersionInfoSizeFn = decltype(&::GetFileVersionInfoSizeA);
 using GetFileVersionInfoFn = decltype(&::GetFileVersionInfoA);
 using VerQueryValueFn = decltype(&::VerQueryValueA);
-// Declared by the headers only for Windows 10 targets: written out, stdcall and all.
-using GetDpiForSystemFn = UINT(WINAPI*)();
-using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 
 // USER32 is a known DLL, loaded with the program: its newer functions are looked up in it.
 HMODULE UserLibrary()
@@ -98,6 +94,14 @@ BOOL AdjustWindowRectExForDpi(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle
         FunctionOf<AdjustWindowRectExForDpiFn>(UserLibrary(), "AdjustWindowRectExForDpi");
     return call != nullptr ? call(rect, style, menu, exStyle, dpi)
                            : AdjustWindowRectEx(rect, style, menu, exStyle);
+}
+
+void EnableNonClientDpiScaling(HWND window)
+{
+    static const auto call =
+        FunctionOf<EnableNonClientDpiScalingFn>(UserLibrary(), "EnableNonClientDpiScaling");
+    if (call != nullptr)
+        call(window);
 }
 
 } // namespace user32

@@ -4,7 +4,7 @@
 // beside the launcher (a download folder is full of them) would run with the user's rights.
 // These are loaded at run time, by full path, from the system folder only. Besides them, the
 // functions of USER32 that older Windows lack, looked up in the USER32 already loaded.
-#include <windows.h>
+#include "NewerWindows.h"
 
 #include <commctrl.h>
 
@@ -18,6 +18,9 @@ UINT GetDpiForSystem();
 UINT GetDpiForWindow(HWND window);
 // AdjustWindowRectEx at the DPI (Windows 10 1607 and later); elsewhere at the system's.
 BOOL AdjustWindowRectExForDpi(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle, UINT dpi);
+// Lets the caption and frame of a per-monitor (v1) aware window follow its DPI (Windows 10 1607
+// and later; v2 does so by itself); call it from WM_NCCREATE. Nothing elsewhere.
+void EnableNonClientDpiScaling(HWND window);
 } // namespace user32
 
 namespace comctl32 {
