@@ -6,6 +6,7 @@
 #include "../framework/Picture.h"
 #include "../framework/Text.h"
 #include "ButtonColumn.h"
+#include "GameLogo.h"
 #include "ButtonCommand.h"
 
 #include <string>
@@ -40,6 +41,7 @@ protected:
     LRESULT OnNcCreate(WPARAM wParam, LPARAM createStruct);
     LRESULT OnGetDpiScaledSize(WPARAM dpi, LPARAM size);
     LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggestedRect);
+    LRESULT OnSystemLookChanged(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -82,5 +84,5 @@ private:
     std::string m_version;
     std::string m_manualFile;
     int m_selected = -1;
-    CBitmapButton m_logo;
+    CGameLogo m_logo;
 };

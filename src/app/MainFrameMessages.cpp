@@ -2,6 +2,7 @@
 #include "MainFrame.h"
 
 #include "../framework/DC.h"
+#include "../framework/HighContrast.h"
 #include "../framework/SystemLibrary.h"
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
@@ -19,6 +20,8 @@ ON_WM_CTLCOLOR()
 ON_MESSAGE(WM_NCCREATE, OnNcCreate)
 ON_MESSAGE(WM_GETDPISCALEDSIZE, OnGetDpiScaledSize)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+ON_MESSAGE(WM_SETTINGCHANGE, OnSystemLookChanged)
+ON_MESSAGE(WM_SYSCOLORCHANGE, OnSystemLookChanged)
 END_MESSAGE_MAP()
 
 int CMainFrame::OnCreate(LPCREATESTRUCTW cs)
@@ -134,11 +137,15 @@ void CMainFrame::OnButtonHover(CRolloverBitmapButton* button)
 
 BOOL CMainFrame::OnEraseBkgnd(CDC* dc)
 {
+    RECT client;
+    GetClientRect(m_hWnd, &client);
+    if (IsHighContrastOn()) {
+        FillRect(dc->GetSafeHdc(), &client, GetSysColorBrush(COLOR_WINDOW));
+        return TRUE;
+    }
     const SIZE size = m_background.SizeAt(m_dpi);
     m_background.Draw(dc->GetSafeHdc(), {0, 0, size.cx, size.cy});
     // Whatever the picture does not reach is painted too, never left with stale pixels.
-    RECT client;
-    GetClientRect(m_hWnd, &client);
     const RECT right = {size.cx, 0, client.right, client.bottom},
                below = {0, size.cy, size.cx, client.bottom};
     const auto black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
@@ -175,6 +182,13 @@ LRESULT CMainFrame::OnDpiChanged(WPARAM dpi, LPARAM suggestedRect)
     for (CRolloverBitmapButton* button : m_buttons)
         button->SetDpi(m_dpi);
     PlaceChildren();
+    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    return 0;
+}
+
+// High contrast switched on or off, or the system's colours changed: everything is drawn anew.
+LRESULT CMainFrame::OnSystemLookChanged(WPARAM, LPARAM)
+{
     RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
     return 0;
 }

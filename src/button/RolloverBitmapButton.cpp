@@ -1,5 +1,6 @@
 #include "RolloverBitmapButton.h"
 
+#include "../framework/HighContrast.h"
 #include "../framework/SystemLibrary.h"
 
 BEGIN_MESSAGE_MAP(CRolloverBitmapButton, CBitmapButton)
@@ -58,6 +59,14 @@ bool CRolloverBitmapButton::IsPointerOnButton() const
 
 void CRolloverBitmapButton::DrawItem(LPDRAWITEMSTRUCT item)
 {
+    // In high contrast the label itself, in the system's button colours; lit or held, in its
+    // highlight colours.
+    if (IsHighContrastOn()) {
+        const bool lit = m_bHover || (item->itemState & ODS_SELECTED) != 0;
+        DrawWindowTextPlainly(*item, lit ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT,
+                              lit ? COLOR_HIGHLIGHT : COLOR_BTNFACE, true, m_dpi);
+        return;
+    }
     const CPicture* picture = &Shown(m_bitmapUp, m_upName);
     if ((item->itemState & ODS_SELECTED) && Shown(m_bitmapDown, m_downName).IsLoaded())
         picture = &m_bitmapDown;

@@ -82,6 +82,16 @@ std::wstring LargestBitmap(const std::wstring& small)
                                                                                           : small;
 }
 
+int PixelsOfColour(HWND window, const RECT& clientRect, COLORREF colour)
+{
+    const Picture shown = Capture(window, clientRect);
+    const uint32_t wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    int count = 0;
+    for (uint32_t pixel : shown.pixels)
+        count += (pixel & 0x00FFFFFF) == wanted;
+    return count;
+}
+
 int PixelsDiffering(HWND window, const RECT& clientRect, LPCWSTR bitmap, POINT origin, SIZE size)
 {
     const Picture shown = Capture(window, clientRect), carried = LoadLauncherBitmap(bitmap, size);

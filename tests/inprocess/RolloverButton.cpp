@@ -4,6 +4,7 @@
 // of a leave, which no real pointer can be made to send, the caption's small icon, since Wine
 // answers WM_GETICON from another process with nothing, and a move to a screen of another scale.
 #include "../../src/app/MainFrame.h"
+#include "../../src/framework/HighContrast.h"
 #include "../../src/framework/WinApp.h"
 #include "../harness/Harness.h"
 
@@ -160,6 +161,37 @@ TEST_F(LauncherWindow, OnAScreenOfAnotherScaleTakesTheSuggestedPlaceAndScalesIts
     RedrawWindow(Window(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(GetPixel(screen, 680, 10), RGB(0, 0, 0)) << "right of the background";
     ReleaseDC(Window(), screen);
+}
+
+// Wine always reports high contrast off: the answer is switched here, and the window looked at.
+TEST_F(LauncherWindow, InHighContrastShowsItsTextsInTheSystemsColours)
+{
+    const auto switchTo = [&](int answer) {
+        SetHighContrastAnswer(answer);
+        ::SendMessageW(Window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        Settle();
+    };
+    const auto count = [&](const RECT& rect, int colour) {
+        return PixelsOfColour(Window(), rect, GetSysColor(colour));
+    };
+    ShowWindow(Window(), SW_SHOWNA);
+    ::SendMessageW(Window(), WM_KEYDOWN, VK_TAB, 0);
+    switchTo(TRUE);
+    // Inside the frames of the top button (selected) and of Exit; the logo's place; the rest.
+    const RECT top = {173, 188, 469, 216}, exit = {173, 348, 469, 376}, logo = {0, 0, 130, 116},
+               plain = {480, 0, 620, 100};
+    EXPECT_EQ(count(plain, COLOR_WINDOW), 140 * 100) << "a plain window";
+    EXPECT_GT(count(logo, COLOR_WINDOW), 130 * 116 / 2);
+    EXPECT_GT(count(logo, COLOR_WINDOWTEXT), 20) << "the title in place of the logo";
+    EXPECT_GT(count(exit, COLOR_BTNFACE), 296 * 28 / 2);
+    EXPECT_GT(count(exit, COLOR_BTNTEXT), 20) << "Exit's label";
+    EXPECT_GT(count(top, COLOR_HIGHLIGHT), 296 * 28 / 2) << "the selection";
+    EXPECT_GT(count(top, COLOR_HIGHLIGHTTEXT), 20) << "its label";
+    switchTo(kAskTheSystem);
+    EXPECT_EQ(PixelsDiffering(Window(), {171, 346, 471, 378}, L"IDB_EXIT_BTN_UP_EN", {0, 0},
+                              {300, 32}),
+              0)
+        << "the pictures again once it is off";
 }
 
 // At 192 DPI every place and picture is doubled.
