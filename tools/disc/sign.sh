@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Signs programs in place with SHA-256 Authenticode, then verifies each signature:
+# Signs programs in place with Authenticode, SHA-1 with a nested SHA-256 signature (XP checks
+# the first, later Windows the second), then verifies both:
 #
 #   SIGN_CERT=FILE SIGN_KEY=FILE [SIGN_PASS_FILE=FILE] [SIGN_TIMESTAMP=URL] [SIGN_CA=FILE] \
 #       tools/disc/sign.sh PROGRAM...
@@ -7,7 +8,8 @@
 # The certificate and the key are PEM; an encrypted key's password is the first line of
 # SIGN_PASS_FILE. SIGN_TIMESTAMP names an RFC 3161 time-stamp server. A signature must lead to a
 # certificate of SIGN_CA (the system's trusted ones unless given). Whatever is wrong stops it
-# with a message naming it, before the program is touched.
+# with a message naming it, before the program is touched. Without SIGN_TIMESTAMP it says that
+# the signatures end with the certificate.
 set -euo pipefail
 
 fail() {
@@ -48,17 +50,30 @@ fi
     fail "SIGN_KEY: $SIGN_KEY does not match the certificate in $SIGN_CERT"
 
 time_stamp=()
-[ -z "${SIGN_TIMESTAMP:-}" ] || time_stamp=(-ts "$SIGN_TIMESTAMP")
+if [ -n "${SIGN_TIMESTAMP:-}" ]; then
+    time_stamp=(-ts "$SIGN_TIMESTAMP")
+else
+    echo "sign: no SIGN_TIMESTAMP: the signatures are valid only until the certificate" \
+        "expires ($(openssl x509 -in "$SIGN_CERT" -noout -enddate | cut -d= -f2));" \
+        "a time stamp keeps them valid after that" >&2
+fi
 
 log=$(mktemp)
-trap 'rm -f "$log" "${signed:-}"' EXIT
-for program in "$@"; do
-    signed="$program.signed"
-    osslsigncode sign -certs "$SIGN_CERT" -key "$SIGN_KEY" "${signing_password[@]}" -h sha256 \
-        "${time_stamp[@]}" -in "$program" -out "$signed" >"$log" 2>&1 ||
+trap 'rm -f "$log" "${signed:-}" "${first:-}"' EXIT
+# DIGEST IN OUT [-nest]: one signature of the program.
+sign() {
+    osslsigncode sign -certs "$SIGN_CERT" -key "$SIGN_KEY" "${signing_password[@]}" -h "$1" \
+        "${time_stamp[@]}" "${@:4}" -in "$2" -out "$3" >"$log" 2>&1 ||
         fail "could not sign $program:"$'\n'"$(cat "$log")"
-    osslsigncode verify -CAfile "$trusted" -in "$signed" >"$log" 2>&1 ||
-        fail "the signature of $program does not verify against the CAs in $trusted" \
+}
+for program in "$@"; do
+    first="$program.sha1" signed="$program.signed"
+    sign sha1 "$program" "$first"
+    sign sha256 "$first" "$signed" -nest
+    osslsigncode verify -CAfile "$trusted" -in "$signed" >"$log" 2>&1 &&
+        grep -q "Number of verified signatures: 2" "$log" ||
+        fail "the signatures of $program do not verify against the CAs in $trusted" \
             "(SIGN_CA names another file of them):"$'\n'"$(grep -iE 'error|fail' "$log")"
+    rm "$first"
     mv "$signed" "$program"
 done
