@@ -38,9 +38,9 @@ def encode_as(codec):
     return edit
 
 
-def picture(name, size):
+def picture(name, size, mode="RGB", format=None):
     def edit(folder):
-        Image.new("RGB", size, (1, 2, 3)).save(os.path.join(folder, "art", name))
+        Image.new(mode, size).save(os.path.join(folder, "art", name), format=format)
     return edit
 
 
@@ -67,13 +67,25 @@ BROKEN = [
     ("a picture of no known name", picture("plya-up-en.png", (300, 32)),
      "plya-up-en.png: not a picture the launcher carries"),
     ("a file that is not a picture", lambda folder: open(os.path.join(folder, "art", "icon.png"), "w").close(),
-     "art/icon.png: is not a picture Pillow reads"),
+     "art/icon.png: is not a PNG picture"),
+    ("a picture of another format named .png", picture("icon.png", (256, 256), format="BMP"),
+     "art/icon.png: is not a PNG picture"),
+    ("a picture not in PNG", picture("icon.jpg", (256, 256)),
+     "art/icon.jpg: the art folder takes PNG pictures only"),
+    ("a huge picture, refused before it is decoded", picture("background.png", (20000, 20000), "1"),
+     "art/background.png: is 20000 x 20000 pixels; it must be 635 x 395"),
+    ("two pictures whose names differ only in case", picture("Logo.png", (130, 116)),
+     "art/Logo.png and logo.png: two pictures of one name"),
+    ("a label in no font", replace('exit = "終了"', 'exit = "終了\U00010000"'),
+     "game.toml: buttons.ja.exit: '\U00010000' (U+10000) is in no font the pictures are drawn with"),
+    ("a reader prefix leaving its folder", replace('"ReaderSetup11_"', "'..\\..\\x_'"),
+     "reader.prefixes: '..\\..\\x_' must be the start of a file name in the reader folder"),
     ("a key outside Software", replace("key = 'Software\\", "key = 'System\\"),
      "registry.key: must start with 'Software\\'"),
     ("no English labels", replace("[buttons.en]", "[buttons.it]"),
      "buttons.en: is required"),
     ("not TOML", replace("[web]", "[web"), "game.toml: is not TOML"),
-    ("not UTF-8", encode_as("cp1252"), "game.toml: line 15: is not UTF-8 (byte 0x92)"),
+    ("not UTF-8", encode_as("cp1252"), "game.toml: line 10: is not UTF-8 (byte 0x99)"),
     ("a version number over 16 bits", replace('file_version = "2', 'file_version = "70000'),
      "version.file_version: '70000.1.0' has a number over 65535"),
     ("an absolute document path", replace("'docs\\Tidewright_Help.rtf'", "'C:\\Help.rtf'"),

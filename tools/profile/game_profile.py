@@ -162,7 +162,11 @@ def read_game(reader, data, profile):
     if not isinstance(prefixes, list) or not prefixes:
         reader.fail("reader.prefixes", "must be a list of one or more names, newest first")
         prefixes = []
-    profile.reader_prefixes = [reader.check("reader.prefixes", p) for p in prefixes]
+    profile.reader_prefixes = [reader.check("reader.prefixes", p, limit=PATH_LIMIT) for p in prefixes]
+    for prefix in filter(None, profile.reader_prefixes):
+        if re.search(r"[\\/:]", prefix) or prefix.strip(".") == "":
+            reader.fail("reader.prefixes", "'%s' must be the start of a file name in the reader "
+                        "folder: no '\\', '/' or ':'" % prefix)
 
 
 def read_messages(reader, data, profile):

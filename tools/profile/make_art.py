@@ -11,9 +11,9 @@ import os
 import random
 import struct
 
-from PIL import Image, ImageDraw, ImageFilter, ImageFont
+from PIL import Image, ImageDraw, ImageFilter
 
-FONTS = "/usr/share/fonts/truetype/dejavu"
+import fonts
 
 BACKGROUND_SIZE = (635, 395)
 LOGO_SIZE = (130, 116)
@@ -21,6 +21,7 @@ BUTTON_SIZE = (300, 32)
 ICON_SIZE = (256, 256)
 COLUMN_LEFT, COLUMN_TOP, ROW_PITCH = 171, 186, 40
 PIXELS_PER_METRE = 3779
+PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
 
 # The sizes the pictures are carried at, and the suffix of each one's names.
 SCALES = [(1, "", ""), (2, "_2X", "@2x")]
@@ -32,10 +33,6 @@ BUTTONS = {"play": ("IDB_PLAY_BTN", 0), "install": ("IDB_INSTALL_BTN", 0),
 # Ordered dithering to 5 bits a channel: half of a 4 x 4 Bayer matrix entry is added to a
 # channel before its low three bits are dropped.
 BAYER = [[0, 8, 2, 10], [12, 4, 14, 6], [3, 11, 1, 9], [15, 7, 13, 5]]
-
-
-def font(name, size):
-    return ImageFont.truetype(os.path.join(FONTS, name), size)
 
 
 def lerp(a, b, t):
@@ -146,14 +143,14 @@ def centred_text(draw, box, text, face, fill, shadow=None, offset=(0, 0), k=1):
     draw.text((x, y), text, font=face, fill=fill)
 
 
-def fitting_font(name, text, max_width, size):
+def fitting_font(look, text, max_width, size, language):
     while size > 8:
-        face = font(name, size)
+        face = fonts.face(look, size, text, language)
         l, _, r, _ = face.getbbox(text)
         if r - l <= max_width:
             return face
         size -= 1
-    return font(name, size)
+    return fonts.face(look, size, text, language)
 
 
 def gold_text(image, box, text, face, colours, k=1):
@@ -186,13 +183,14 @@ def draw_logo(background, profile, language, k=1):
     draw = ImageDraw.Draw(logo)
     colours = (profile.light, profile.dark)
     centred_text(draw, scaled(k, 0, 20, 130, 36), profile.logo_above,
-                 font("DejaVuSans-Bold.ttf", 11 * k), (226, 214, 196), shadow=(0, 0, 0), k=k)
+                 fonts.face("sans", 11 * k, profile.logo_above, language), (226, 214, 196),
+                 shadow=(0, 0, 0), k=k)
     draw.rectangle(scaled(k, 32, 39) + [98 * k + k - 1, 39 * k + k - 1], fill=(200, 156, 80))
     subtitle = profile.logo_words.get(language, profile.logo_word)
     gold_text(logo, scaled(k, 12, 42, 118, 66), subtitle,
-              fitting_font("DejaVuSerif-Bold.ttf", subtitle, 98 * k, 18 * k), colours, k)
+              fitting_font("serif", subtitle, 98 * k, 18 * k, language), colours, k)
     gold_text(logo, scaled(k, 0, 66, 130, 98), profile.logo_below,
-              font("DejaVuSerif-Bold.ttf", 26 * k), colours, k)
+              fonts.face("serif", 26 * k, profile.logo_below, language), colours, k)
     return logo
 
 
@@ -206,7 +204,7 @@ BUTTON_LOOKS = {  # state: gradient stops, border, text and glow colours
 }
 
 
-def draw_button(background, slot, label, state, k=1):
+def draw_button(background, slot, label, language, state, k=1):
     """A button's picture at K times its size, over BACKGROUND of the same scale."""
     top = COLUMN_TOP + ROW_PITCH * slot
     size = times(BUTTON_SIZE, k)
@@ -240,7 +238,7 @@ def draw_button(background, slot, label, state, k=1):
         cx, cy = x * k + shift[0], height // 2 * k + shift[1]
         d = 4 * k
         draw.polygon([(cx, cy - d), (cx + d, cy), (cx, cy + d), (cx - d, cy)], fill=border + (255,))
-    face = fitting_font("DejaVuSans-Bold.ttf", label.upper(), (width - 70) * k, 15 * k)
+    face = fitting_font("sans", label.upper(), (width - 70) * k, 15 * k, language)
     centred_text(draw, (0, 0) + size, label.upper(), face, text + (255,),
                  shadow=(0, 0, 0, 255), offset=shift, k=k)
     return picture.convert("RGB")
@@ -272,7 +270,7 @@ def draw_icon_master(profile):
     draw = ImageDraw.Draw(icon)
     draw.ellipse([8, 8, 248, 248], fill=(18, 16, 40, 255), outline=(214, 170, 92, 255), width=14)
     draw.ellipse([34, 34, 222, 222], outline=(120, 90, 50, 255), width=5)
-    face = font("DejaVuSerif-Bold.ttf", 150)
+    face = fonts.face("serif", 150, profile.icon_letter)
     layer = Image.new("RGB", (size, size), (0, 0, 0))
     gold_text(layer, (0, 0, size, size - 10), profile.icon_letter, face, (profile.light, profile.dark))
     mask = Image.new("L", (size, size), 0)
@@ -371,6 +369,15 @@ def dithered(image):
 ENLARGED = "enlarged"
 
 
+def png_size(path):
+    """(width, height) as a PNG file's header gives them; None for a file that is no PNG."""
+    with open(path, "rb") as f:
+        head = f.read(24)
+    if len(head) < 24 or head[:8] != PNG_SIGNATURE or head[12:16] != b"IHDR":
+        return None
+    return struct.unpack(">II", head[16:24])
+
+
 class Art:
     """The pictures of the profile's art/ folder by name ("play-up-en"), each used once."""
 
@@ -379,7 +386,15 @@ class Art:
         self.files = {}
         if os.path.isdir(self.folder):
             for entry in sorted(os.listdir(self.folder)):
-                self.files[os.path.splitext(entry)[0].lower()] = entry
+                name, extension = os.path.splitext(entry)
+                if extension.lower() != ".png":
+                    raise ValueError("%s: the art folder takes PNG pictures only (NAME.png)" %
+                                     os.path.join(self.folder, entry))
+                if name.lower() in self.files:
+                    raise ValueError("%s and %s: two pictures of one name (names are the same "
+                                     "in any case)" % (os.path.join(self.folder, self.files[name.lower()]),
+                                                       entry))
+                self.files[name.lower()] = entry
         self.used = set()
 
     def find(self, names, suffix):
@@ -401,22 +416,37 @@ class Art:
         path = self.find(names, SCALES[k - 1][2])
         if path in (None, ENLARGED):
             return path
+        size = times(size, k)
+        # The size its header gives first: a picture of the wrong size is never decoded.
+        header_size = png_size(path)
+        if header_size is None:
+            raise ValueError("%s: is not a PNG picture" % path)
+        if header_size != size:
+            raise ValueError("%s: is %d x %d pixels; it must be %d x %d" %
+                             (path, *header_size, *size))
         try:
-            image = Image.open(path)
+            image = Image.open(path, formats=["PNG"])
             image.load()
         except (OSError, Image.DecompressionBombError) as error:
-            raise ValueError("%s: is not a picture Pillow reads: %s" % (path, error))
-        size = times(size, k)
-        if image.size != size:
-            raise ValueError("%s: is %d x %d pixels; it must be %d x %d" % (path, *image.size, *size))
+            raise ValueError("%s: is not a PNG picture Pillow reads: %s" % (path, error))
         image = Image.alpha_composite(underlay.convert("RGBA"), image.convert("RGBA"))
         # The icon keeps its own colours and transparency: its formats hold both.
         return image if mode == "RGBA" else dithered(image.convert("RGB"))
 
 
+def check_logo_texts(profile, language, field):
+    words = "logo.words." + (language if language in profile.logo_words else "default")
+    for name, look, text in [("logo.above", "sans", profile.logo_above),
+                             ("logo.below", "serif", profile.logo_below),
+                             (words, "serif", profile.logo_words.get(language, profile.logo_word))]:
+        fonts.check(field + name, look, text)
+
+
 def write_pictures(profile, folder):
-    """Writes bitmaps/, bitmaps.rc and launcher.ico into FOLDER; ValueError names a bad picture."""
+    """Writes bitmaps/, bitmaps.rc and launcher.ico into FOLDER; ValueError names a bad picture
+    or a text to draw that no font has."""
     art = Art(profile)
+    field = os.path.join(profile.folder, "game.toml") + ": "
     bitmaps = os.path.join(folder, "bitmaps")
     os.makedirs(bitmaps, exist_ok=True)
     rc = ["// Written by tools/profile/make_game.py: the launcher's pictures. The language of a picture",
@@ -445,6 +475,8 @@ def write_pictures(profile, folder):
         for language in languages:
             logo = art.picture(["logo-" + language, "logo"], LOGO_SIZE,
                                background.crop((0, 0) + times(LOGO_SIZE, k)), k)
+            if logo is None:
+                check_logo_texts(profile, language, field)
             write("IDB_GAME_LOGO_" + language.upper() + suffix,
                   logo or draw_logo(background, profile, language, k))
         for button, (base, slot) in BUTTONS.items():
@@ -456,14 +488,19 @@ def write_pictures(profile, folder):
                     name = "%s-%s-%s" % (button, state.lower(), language)
                     picture = art.picture([name], BUTTON_SIZE, underlay, k)
                     label = profile.labels[language][button]
+                    if picture is None:
+                        fonts.check("%sbuttons.%s.%s" % (field, language, button), "sans",
+                                    label.upper())
                     write("%s_%s_%s%s" % (base, state, language.upper(), suffix),
-                          picture or draw_button(background, slot, label, state, k))
+                          picture or draw_button(background, slot, label, language, state, k))
     with open(os.path.join(folder, "bitmaps.rc"), "w") as f:
         f.write("\n".join(rc) + "\n")
 
     clear = Image.new("RGBA", ICON_SIZE, (0, 0, 0, 0))
-    write_icon(os.path.join(folder, "launcher.ico"),
-               art.picture(["icon"], ICON_SIZE, clear, mode="RGBA") or draw_icon_master(profile))
+    icon = art.picture(["icon"], ICON_SIZE, clear, mode="RGBA")
+    if icon is None:
+        fonts.check(field + "logo.icon", "serif", profile.icon_letter)
+    write_icon(os.path.join(folder, "launcher.ico"), icon or draw_icon_master(profile))
     if art.unused():
         raise ValueError("%s: %s: not a picture the launcher carries (background, icon, logo, "
                          "logo-LANGUAGE, BUTTON-STATE-LANGUAGE, for a language of [buttons]; "
