@@ -71,6 +71,18 @@ TEST_F(RolloverButton, AnIncompleteEnglishSetEndsTheFallbackAndShowsTheUpPicture
     EXPECT_EQ(Drawn(0), RGB(0, 0, 0));
 }
 
+// A name outside the system's code page (Russian on a Western system) is kept whole: an ANSI
+// window, or one subclassed by an ANSI procedure, turns it into question marks.
+TEST_F(RolloverButton, KeepsANameOutsideTheSystemsCodePage)
+{
+    const std::wstring name = L"\x0423\x0441\x0442\x0430\x043D\x043E\x0432\x0438\x0442\x044C";
+    SetWindowTextW(button.GetSafeHwnd(), name.c_str());
+    EXPECT_EQ(testenv::Narrow(TextOf(button.GetSafeHwnd())), testenv::Narrow(name));
+    CButton named;
+    named.Create(name.c_str(), WS_CHILD, {0, 0, 10, 10}, frame, 1001);
+    EXPECT_EQ(testenv::Narrow(TextOf(named.GetSafeHwnd())), testenv::Narrow(name));
+}
+
 // Makes GetMessageTime answer the present tick: the time of a message just taken off the queue.
 void TakeAMessageStampedNow()
 {
