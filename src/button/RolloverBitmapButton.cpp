@@ -27,7 +27,7 @@ void CRolloverBitmapButton::OnMouseMove(UINT flags, POINT point)
         track.dwFlags = TME_HOVER | TME_LEAVE;
         track.hwndTrack = m_hWnd;
         track.dwHoverTime = 1;
-        m_bTracking = comctl32::TrackMouseEvent(&track) != FALSE;
+        m_bTracking = comctl32::TrackMouseEvent(&track) && IsTrackedBySystem();
     }
     DefWindowProc(WM_MOUSEMOVE, flags, MAKELPARAM(point.x, point.y));
 }
@@ -49,6 +49,18 @@ LRESULT CRolloverBitmapButton::OnMouseLeave(WPARAM, LPARAM)
     m_bHover = false;
     Invalidate(TRUE);
     return 0;
+}
+
+// The system decides by the pointer too, a moment later: where it finds the pointer elsewhere by
+// then, Wine tracks nothing, sends no leave and says so only when asked. Believed tracked, the
+// button would never arm again; so it asks, and the next move tries again.
+bool CRolloverBitmapButton::IsTrackedBySystem() const
+{
+    TRACKMOUSEEVENT query = {};
+    query.cbSize = sizeof(query);
+    query.dwFlags = TME_QUERY;
+    return comctl32::TrackMouseEvent(&query) && query.hwndTrack == m_hWnd &&
+           (query.dwFlags & TME_LEAVE) != 0;
 }
 
 bool CRolloverBitmapButton::IsPointerOnButton() const

@@ -40,6 +40,7 @@ protected:
 private:
     void ReleasePictures();
     bool IsPointerOnButton() const;
+    bool IsTrackedBySystem() const;
     BOOL LoadBitmapSetIn(const char* baseName, const char* language, bool isEnglishRetry);
     // The picture, loaded now if it was not yet; empty when the set has none of that state.
     const CPicture& Shown(CPicture& picture, const std::string& name);
