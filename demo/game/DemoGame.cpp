@@ -45,8 +45,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show)
     if (!RegisterClassW(&wc))
         return 1;
     HWND window =
-        CreateWindowW(kClassName, GAME_TITLE_DEFAULT L" (demo)", WS_OVERLAPPEDWINDOW,
-                      CW_USEDEFAULT, CW_USEDEFAULT, 520, 260, nullptr, nullptr, instance, nullptr);
+        CreateWindowW(kClassName, GAME_TITLE_DEFAULT L" (demo)", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                      CW_USEDEFAULT, 520, 260, nullptr, nullptr, instance, nullptr);
     if (window == nullptr)
         return 1;
     ShowWindow(window, show);

@@ -110,7 +110,8 @@ void CMainFrame::FitClientArea()
     RECT client, window;
     GetClientRect(m_hWnd, &client);
     GetWindowRect(m_hWnd, &window);
-    const int missingWidth = wanted.right - client.right, missingHeight = wanted.bottom - client.bottom;
+    const int missingWidth = wanted.right - client.right,
+              missingHeight = wanted.bottom - client.bottom;
     if (missingWidth != 0 || missingHeight != 0)
         SetWindowPos(nullptr, 0, 0, window.right - window.left + missingWidth,
                      window.bottom - window.top + missingHeight,

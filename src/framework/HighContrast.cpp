@@ -15,8 +15,8 @@ HFONT CreateMessageFont(UINT dpi)
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
         return nullptr;
     LOGFONTW& font = metrics.lfMessageFont;
-    font.lfHeight = MulDiv(font.lfHeight, static_cast<int>(dpi),
-                           static_cast<int>(user32::GetDpiForSystem()));
+    font.lfHeight =
+        MulDiv(font.lfHeight, static_cast<int>(dpi), static_cast<int>(user32::GetDpiForSystem()));
     return CreateFontIndirectW(&font);
 }
 

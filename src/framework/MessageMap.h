@@ -79,8 +79,9 @@ protected:                                                                      
 
 #define ON_WM_SETFOCUS()                                                                           \
     {                                                                                              \
-        WM_SETFOCUS, 0, AFX_THUNK(self.OnSetFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)));       \
-                                  return 0;)                                               \
+        WM_SETFOCUS, 0,                                                                            \
+            AFX_THUNK(self.OnSetFocus(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)));           \
+                      return 0;)                                                                   \
     }                                                                                              \
     ,
 

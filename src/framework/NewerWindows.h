@@ -28,6 +28,6 @@ using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD directoryFlags);
 #endif
 using GetDpiForSystemFn = UINT(WINAPI*)();
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND window);
-using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT rect, DWORD style, BOOL menu,
-                                                 DWORD exStyle, UINT dpi);
+using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle,
+                                                 UINT dpi);
 using EnableNonClientDpiScalingFn = BOOL(WINAPI*)(HWND window);

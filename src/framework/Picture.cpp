@@ -102,5 +102,6 @@ HBITMAP CPicture::FittedTo(HDC target, SIZE size) const
 
 bool CPicture::IsCarried(LPCSTR name)
 {
-    return FindResourceA(AfxGetResourceHandle(), name, reinterpret_cast<LPCSTR>(RT_BITMAP)) != nullptr;
+    return FindResourceA(AfxGetResourceHandle(), name, reinterpret_cast<LPCSTR>(RT_BITMAP)) !=
+           nullptr;
 }

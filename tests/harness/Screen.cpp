@@ -85,7 +85,8 @@ std::wstring LargestBitmap(const std::wstring& small)
 int PixelsOfColour(HWND window, const RECT& clientRect, COLORREF colour)
 {
     const Picture shown = Capture(window, clientRect);
-    const uint32_t wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    const uint32_t wanted =
+        (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
     int count = 0;
     for (uint32_t pixel : shown.pixels)
         count += (pixel & 0x00FFFFFF) == wanted;

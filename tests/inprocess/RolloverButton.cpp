@@ -147,7 +147,8 @@ TEST_F(LauncherWindow, OnAScreenOfAnotherScaleTakesTheSuggestedPlaceAndScalesIts
     for (const UINT dpi : {120u, 168u, 192u, 96u}) {
         SCOPED_TRACE(dpi);
         SIZE size = {1, 1};
-        EXPECT_TRUE(::SendMessageW(Window(), WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&size)));
+        EXPECT_TRUE(
+            ::SendMessageW(Window(), WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(&size)));
         RECT suggested = {10, 20, 10 + MulDiv(635, dpi, 96), 20 + MulDiv(416, dpi, 96)}, window,
              client;
         ::SendMessageW(Window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
@@ -200,9 +201,9 @@ TEST_F(LauncherWindow, InHighContrastShowsItsTextsInTheSystemsColours)
     EXPECT_GT(count(top, COLOR_HIGHLIGHT), 296 * 28 / 2) << "the selection";
     EXPECT_GT(count(top, COLOR_HIGHLIGHTTEXT), 20) << "its label";
     switchTo(kAskTheSystem);
-    EXPECT_EQ(PixelsDiffering(Window(), {171, 346, 471, 378}, L"IDB_EXIT_BTN_UP_EN", {0, 0},
-                              {300, 32}),
-              0)
+    EXPECT_EQ(
+        PixelsDiffering(Window(), {171, 346, 471, 378}, L"IDB_EXIT_BTN_UP_EN", {0, 0}, {300, 32}),
+        0)
         << "the pictures again once it is off";
 }
 
