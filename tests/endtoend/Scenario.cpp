@@ -55,19 +55,6 @@ bool StartsWith(const std::wstring& text, const std::wstring& prefix, std::wstri
     return true;
 }
 
-// "Shift+KEY" holds Shift; "KEY*N" holds the key down for N presses of its repeat.
-std::wstring KeyName(const std::wstring& word)
-{
-    const std::wstring name = word.substr(0, word.find(L'*'));
-    return name.substr(name.find(L'+') == std::wstring::npos ? 0 : name.find(L'+') + 1);
-}
-
-int KeyDowns(const std::wstring& word)
-{
-    const size_t star = word.find(L'*');
-    return star == std::wstring::npos ? 1 : std::stoi(word.substr(star + 1));
-}
-
 std::string Utf8(const std::wstring& text)
 {
     return testenv::Narrow(text);
@@ -430,8 +417,12 @@ void World::Act(const std::wstring& actions)
             MovePointer({bar.right - (bar.bottom - bar.top) / 2 - 1, (bar.top + bar.bottom) / 2});
             MouseButton(true);
             MouseButton(false);
-        } else if (const auto key = kKeys.find(KeyName(word)); key != kKeys.end()) {
-            PressKey(frame, key->second, StartsWith(word, L"Shift+", target), KeyDowns(word));
+        } else if (const auto key = kKeys.find(Split(Split(word, L"*")[0], L"+").back());
+                   key != kKeys.end()) {
+            // "Shift+KEY" holds Shift; "KEY*N" holds the key down for N presses of its repeat.
+            const std::vector<std::wstring> held = Split(word, L"*");
+            PressKey(frame, key->second, StartsWith(word, L"Shift+", target),
+                     held.size() > 1 ? std::stoi(held[1]) : 1);
         } else if (HWND button = Button(word)) {
             Click(button);
         }
