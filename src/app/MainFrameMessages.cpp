@@ -189,6 +189,7 @@ LRESULT CMainFrame::OnDpiChanged(WPARAM dpi, LPARAM suggestedRect)
 // High contrast switched on or off, or the system's colours changed: everything is drawn anew.
 LRESULT CMainFrame::OnSystemLookChanged(WPARAM, LPARAM)
 {
+    RereadHighContrast();
     RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
     return 0;
 }

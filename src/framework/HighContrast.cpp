@@ -20,16 +20,31 @@ HFONT CreateMessageFont(UINT dpi)
     return CreateFontIndirectW(&font);
 }
 
-} // namespace
-
-bool IsHighContrastOn()
+bool AskTheSystem()
 {
-    if (g_answer != kAskTheSystem)
-        return g_answer != 0;
     HIGHCONTRASTW contrast = {};
     contrast.cbSize = sizeof(contrast);
     return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
            (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+// Asked once, and again when the system says its settings changed: not at every paint.
+bool& SystemAnswer()
+{
+    static bool on = AskTheSystem();
+    return on;
+}
+
+} // namespace
+
+bool IsHighContrastOn()
+{
+    return g_answer != kAskTheSystem ? g_answer != 0 : SystemAnswer();
+}
+
+void RereadHighContrast()
+{
+    SystemAnswer() = AskTheSystem();
 }
 
 void SetHighContrastAnswer(int answer)

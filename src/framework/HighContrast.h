@@ -4,6 +4,8 @@
 #include <windows.h>
 
 bool IsHighContrastOn();
+// The system's settings changed (WM_SETTINGCHANGE, WM_SYSCOLORCHANGE): asks it again.
+void RereadHighContrast();
 // Wine always reports the mode off: a test in the launcher's own process sets the answer
 // (kAskTheSystem gives the question back to Windows).
 constexpr int kAskTheSystem = -1;
