@@ -14,6 +14,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
 # Test programs of either architecture run under the Wine that set-up lays out in build/wine
-# (tools/wine/layout.sh): its 64-bit loader hands a 32-bit program to its i386 loader.
+# (tools/wine/layout.sh): its 64-bit loader hands a 32-bit program to its i386 loader. A start
+# that fails before the test program runs is retried (tools/wine/run-test-program.sh).
 set(WINE_PROGRAM ${CMAKE_CURRENT_LIST_DIR}/../build/wine/lib/wine/wine64)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine/run-test-program.sh)

@@ -5,5 +5,3 @@ if(NOT MINGW_THREADS)
     set(MINGW_THREADS win32)
 endif()
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
-# An emulated start can fail before the test program runs; the i386 tests retry such a start.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine/run-test-program.sh)
