@@ -7,6 +7,7 @@
 #define IDS_INSERT_DISC_TEXT 130
 #define IDB_BACKGROUND 131
 #define IDB_BACKGROUND_2X 132
+#define IDS_NO_UNINSTALLER 133
 
 // The framework's application title entry.
 #define IDS_APP_TITLE 57344

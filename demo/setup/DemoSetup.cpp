@@ -1,6 +1,7 @@
 // The demo disc's setup. It copies the game and its documents from the disc into a folder
 // under Program Files, one file a step with a progress bar, and registers the installation
-// where the launcher looks for it. "/uninstall" removes both again, without a window.
+// where the launcher looks for it, and (when the game's menu has Uninstall) itself as the
+// game's uninstaller. "/uninstall" removes all of it again, without a window.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -18,6 +19,12 @@ constexpr wchar_t kGameKey[] = GAME_REGISTRY_KEY_W;
 constexpr wchar_t kInstallFolder[] = GAME_INSTALL_FOLDER_W;
 constexpr wchar_t kGameFile[] = GAME_DEFAULT_APP_FILE_W;
 constexpr wchar_t kPayload[] = L"payload\\";
+constexpr wchar_t kUninstallKey[] = GAME_UNINSTALL_KEY_W;
+constexpr wchar_t kUninstallKeys[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+// Registered unquoted, as many setups do: a path with spaces and an argument, which Windows
+// (and the launcher) split by the file that exists.
+constexpr wchar_t kUninstaller[] = L"\\uninstall.exe";
+constexpr wchar_t kUninstallArgument[] = L" /uninstall";
 constexpr wchar_t kTitle[] = L"Installing the demo";
 constexpr UINT_PTR kStepTimer = 1;
 constexpr UINT kStepMilliseconds = 120;
@@ -93,6 +100,24 @@ bool SetString(HKEY key, const wchar_t* name, const std::wstring& value)
            ERROR_SUCCESS;
 }
 
+bool RegisterUninstaller(const std::wstring& folder)
+{
+    if (kUninstallKey[0] == L'\0')
+        return true;
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const std::wstring uninstaller = folder + kUninstaller;
+    HKEY key = nullptr;
+    if (!CopyFileW(self, uninstaller.c_str(), FALSE) ||
+        RegCreateKeyExW(HKEY_LOCAL_MACHINE, (std::wstring(kUninstallKeys) + kUninstallKey).c_str(),
+                        0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return false;
+    const bool written = SetString(key, L"DisplayName", GAME_TITLE_DEFAULT) &&
+                         SetString(key, L"UninstallString", uninstaller + kUninstallArgument);
+    RegCloseKey(key);
+    return written;
+}
+
 bool Register(const std::wstring& folder)
 {
     HKEY key = nullptr;
@@ -103,7 +128,7 @@ bool Register(const std::wstring& folder)
     const bool written = SetString(key, GAME_PATH_VALUE_W, folder) &&
                          SetString(key, GAME_APP_FILE_VALUE_W, folder + L"\\" + kGameFile);
     RegCloseKey(key);
-    return written;
+    return written && RegisterUninstaller(folder);
 }
 
 void RemoveTree(const std::wstring& path)
@@ -125,11 +150,51 @@ void RemoveTree(const std::wstring& path)
     RemoveDirectoryW(path.c_str());
 }
 
+bool DeleteKey(const wchar_t* key)
+{
+    const LSTATUS status = RegDeleteTreeW(HKEY_LOCAL_MACHINE, key);
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
+// A program cannot delete its own file while it runs: the uninstaller registered in the game's
+// folder hands the work to a copy of itself in the temporary folder, which Windows deletes at
+// the next start.
+std::wstring TemporaryFolder()
+{
+    wchar_t temporary[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, temporary);
+    return temporary;
+}
+
+bool HandOverToTemporaryCopy(const std::wstring& self)
+{
+    const std::wstring copy = TemporaryFolder() + L"uninstall-demo.exe";
+    std::wstring commandLine = L"\"" + copy + L"\"" + kUninstallArgument;
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!CopyFileW(self.c_str(), copy.c_str(), FALSE) ||
+        !CreateProcessW(copy.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        TemporaryFolder().c_str(), &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
 int Uninstall()
 {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    if (ProgramFolder() == InstallFolder() + L"\\" && HandOverToTemporaryCopy(self))
+        return 0;
+    if (ProgramFolder() == TemporaryFolder())
+        MoveFileExW(self, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
     RemoveTree(InstallFolder());
-    const LSTATUS status = RegDeleteTreeW(HKEY_LOCAL_MACHINE, kGameKey);
-    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND ? 0 : 1;
+    const bool game = DeleteKey(kGameKey);
+    const bool uninstaller = kUninstallKey[0] == L'\0' ||
+                             DeleteKey((std::wstring(kUninstallKeys) + kUninstallKey).c_str());
+    return game && uninstaller ? 0 : 1;
 }
 
 void SetStatus(HWND window, const std::wstring& text)

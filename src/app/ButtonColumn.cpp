@@ -1,52 +1,82 @@
-// The column of five rollover buttons, made as the last step of the window's construction.
-#include "Language.h"
+// The column of rollover buttons the game's menu shows, made as the last step of the window's
+// construction.
+#include "GameMenu.h"
+#include "GameProfile.h"
 #include "MainFrame.h"
 
 namespace {
 
 constexpr int kColumnLeft = 171;
-constexpr int kColumnTop = 186;
+constexpr int kBottomRowTop = 346;
 constexpr int kRowPitch = 40;
 constexpr int kButtonWidth = 300;
 constexpr int kButtonHeight = 32;
-
-struct SlotButton
-{
-    UINT id;
-    const char* baseName;
-};
-
-constexpr SlotButton kPlay = {IDC_PLAY_BTN, "IDB_PLAY_BTN"};
-constexpr SlotButton kInstall = {IDC_INSTALL_BTN, "IDB_INSTALL_BTN"};
-constexpr SlotButton kFixedSlots[] = {
-    {IDC_MANUAL_BTN, "IDB_MANUAL_BTN"},
-    {IDC_README_BTN, "IDB_README_BTN"},
-    {IDC_WEB_BTN, "IDB_WEB_BTN"},
-    {IDC_EXIT_BTN, "IDB_EXIT_BTN"},
-};
+constexpr RECT kDescriptionArea = GAME_DESCRIPTION_AREA;
 
 } // namespace
 
-RECT ColumnButtonRect(int slot)
+RECT ColumnButtonRect(int slot, int count)
 {
-    const int top = kColumnTop + kRowPitch * slot;
+    const int top = kBottomRowTop - kRowPitch * (count - 1 - slot);
     return {kColumnLeft, top, kColumnLeft + kButtonWidth, top + kButtonHeight};
 }
 
 void CMainFrame::CreateButtonColumn()
 {
-    for (int slot = 0; slot < SLOT_COUNT; ++slot) {
-        // The top place is decided once: Play when an installation is registered.
-        const SlotButton& entry = slot == SLOT_LAUNCH ? (m_installPath.empty() ? kInstall : kPlay)
-                                                      : kFixedSlots[slot - 1];
+    // Decided once: the menu shows the buttons of the installed game when one is registered.
+    m_state = m_installPath.empty() ? STATE_NOT_INSTALLED : STATE_INSTALLED;
+    for (size_t index = 0; index < kGameMenuSize && m_buttonCount < kMaxColumnButtons; ++index) {
+        const ButtonFace& face = kGameMenu[index].faces[m_state];
+        if (face.pictures == nullptr)
+            continue;
+        const int slot = m_buttonCount++;
+        m_entries[slot] = &kGameMenu[index];
         m_buttons[slot] = new CRolloverBitmapButton;
-        m_buttons[slot]->Create(nullptr, kOwnerDrawButtonStyle,
-                                ScaleToDpi(ColumnButtonRect(slot), m_dpi), this, entry.id);
+        m_buttons[slot]->Create(nullptr, kOwnerDrawButtonStyle, RECT{}, this,
+                                CommandIdOf(index, m_state));
         m_buttons[slot]->SetDpi(m_dpi);
-        m_buttons[slot]->LoadBitmapSet(entry.baseName, m_language.c_str());
+        m_buttons[slot]->LoadBitmapSet(face.pictures, m_language.c_str());
         // Never drawn: screen readers say it.
-        ::SetWindowTextW(m_buttons[slot]->GetSafeHwnd(), GetButtonName(m_language, entry.id));
+        ::SetWindowTextW(m_buttons[slot]->GetSafeHwnd(), TextFor(face.names, m_language));
         m_buttons[slot]->SetListener(this);
     }
+    CreateDescriptionArea();
     PlaceChildren();
+}
+
+void CMainFrame::CreateDescriptionArea()
+{
+    if (!IsRectEmpty(&kDescriptionArea)) {
+        m_description.Create(this, GAME_DESCRIPTION_COLOUR);
+        m_description.SetDpi(m_dpi);
+    }
+}
+
+void CMainFrame::ShowLitDescription()
+{
+    if (m_description.GetSafeHwnd() == nullptr)
+        return;
+    const wchar_t* text = L"";
+    for (int slot = 0; slot < m_buttonCount; ++slot) {
+        if (m_buttons[slot]->IsHovered())
+            text = TextFor(m_entries[slot]->faces[m_state].descriptions, m_language);
+    }
+    m_description.SetText(text);
+}
+
+void CMainFrame::PlaceColumn()
+{
+    for (int slot = 0; slot < m_buttonCount; ++slot)
+        PlaceChild(*m_buttons[slot], ColumnButtonRect(slot, m_buttonCount));
+    if (m_description.GetSafeHwnd() != nullptr)
+        PlaceChild(m_description, kDescriptionArea);
+}
+
+int CMainFrame::SlotOf(const CWnd* button) const
+{
+    for (int slot = 0; slot < m_buttonCount; ++slot) {
+        if (m_buttons[slot] == button)
+            return slot;
+    }
+    return -1;
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-// The five places of the button column, top to bottom, and the commands the buttons send.
+// The command slots of today's five buttons, and the commands the buttons send.
 
 enum ButtonSlot
 {
@@ -20,11 +20,15 @@ enum ControlId
     IDC_WEB_BTN = 136,
     IDC_MANUAL_BTN = 137,
     IDC_README_BTN = 138,
-    IDC_INSTALL_BTN = 139
+    IDC_INSTALL_BTN = 139,
+    // The other actions' buttons: this plus the entry's place in the menu.
+    IDC_FIRST_MENU_ENTRY = 140,
+    IDC_LAST_MENU_ENTRY = 157
 };
 
 // The logo and the column's buttons are visible owner-drawn push buttons.
 constexpr DWORD kOwnerDrawButtonStyle = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
 
-// Where the slot's button lies in the window's client area at 96 DPI.
-RECT ColumnButtonRect(int slot);
+// Where the button of the slot lies in the window's client area at 96 DPI, in a column of
+// `count` buttons: the bottom one where Exit always was, the others above it.
+RECT ColumnButtonRect(int slot, int count);

@@ -7,4 +7,5 @@ struct ButtonCommand
 {
     WideString file;
     WideString parameters;
+    WideString folder{}; // where it starts; empty for the launcher's own current folder
 };

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "ButtonColumn.h"
 #include "GameProfile.h"
 
 namespace {
@@ -30,29 +29,6 @@ constexpr wchar_t kTitleEnglish[] = GAME_TITLE_DEFAULT;
 
 constexpr WideLanguageEntry kTitles[] = {GAME_TITLES};
 
-// The controls in the order of the profile's labels.
-constexpr UINT kNamedControls[] = {IDC_PLAY_BTN,   IDC_INSTALL_BTN, IDC_MANUAL_BTN,
-                                   IDC_README_BTN, IDC_WEB_BTN,     IDC_EXIT_BTN};
-constexpr size_t kNamedControlCount = sizeof(kNamedControls) / sizeof(kNamedControls[0]);
-
-// Every language the game has button pictures for, English always among them.
-struct ButtonNames
-{
-    const char* language;
-    const wchar_t* names[kNamedControlCount];
-};
-constexpr ButtonNames kButtonNames[] = {GAME_BUTTON_NAMES};
-constexpr char kPictureFallbackLanguage[] = "en";
-
-const ButtonNames* FindButtonNames(const std::string& language)
-{
-    for (const ButtonNames& entry : kButtonNames) {
-        if (language == entry.language)
-            return &entry;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 void ReadUserLocale(std::string& language, std::string& country)
@@ -79,16 +55,4 @@ std::string SelectManualFile(const std::string& language, const std::string& cou
     if (language == "fr")
         return country == "CA" ? kManualFrenchCA : kManualFrench;
     return LookupByLanguage(kManuals, language, kManualEnglish);
-}
-
-const wchar_t* GetButtonName(const std::string& language, UINT controlId)
-{
-    const ButtonNames* names = FindButtonNames(language);
-    if (names == nullptr)
-        names = FindButtonNames(kPictureFallbackLanguage);
-    for (size_t i = 0; names != nullptr && i < kNamedControlCount; ++i) {
-        if (kNamedControls[i] == controlId)
-            return names->names[i];
-    }
-    return L"";
 }

@@ -35,7 +35,3 @@ const Character* LookupByLanguage(const LanguageEntryOf<Character> (&table)[N],
 
 // The manual's path relative to the disc or the installation folder.
 std::string SelectManualFile(const std::string& language, const std::string& country);
-
-// What a button is called, for screen readers: the label its pictures show, in the language
-// when the game has pictures of its own for it, else in English. Empty for no button.
-const wchar_t* GetButtonName(const std::string& language, UINT controlId);

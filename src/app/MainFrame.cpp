@@ -14,6 +14,7 @@ constexpr RECT kClientRect = {0, 0, 635, 395};
 // WS_POPUP | WS_CAPTION | WS_MINIMIZEBOX: no maximize box and no sizing border.
 constexpr DWORD kFrameStyle = 0x80C20000;
 constexpr wchar_t kVersionSeparator[] = L"  v. ";
+constexpr UINT_PTR kOpeningSoundTimer = 1;
 
 constexpr RECT kLogoRect = {0, 0, 130, 116};
 constexpr char kLogoBaseName[] = "IDB_GAME_LOGO_";
@@ -59,6 +60,10 @@ CMainFrame::CMainFrame()
     CreateLogo();
     m_manualFile = SelectManualFile(m_language, m_country);
     CreateButtonColumn();
+    // A timer's message comes once every window has painted: the first frame never waits for
+    // the sound.
+    if (m_sounds.Has(SOUND_OPENING))
+        SetTimer(m_hWnd, kOpeningSoundTimer, 0, nullptr);
 }
 
 CMainFrame::~CMainFrame()
@@ -155,13 +160,14 @@ void CMainFrame::LoadLogo()
 
 void CMainFrame::PlaceChildren()
 {
-    // Each in its rectangle scaled as a whole, whatever size its picture gave it.
-    auto place = [this](CWnd& child, const RECT& rect) {
-        const RECT scaled = ScaleToDpi(rect, m_dpi);
-        child.SetWindowPos(nullptr, scaled.left, scaled.top, scaled.right - scaled.left,
-                           scaled.bottom - scaled.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    };
-    place(m_logo, kLogoRect);
-    for (int slot = 0; slot < SLOT_COUNT; ++slot)
-        place(*m_buttons[slot], ColumnButtonRect(slot));
+    PlaceChild(m_logo, kLogoRect);
+    PlaceColumn();
+}
+
+// In its rectangle scaled as a whole, whatever size its picture gave it.
+void CMainFrame::PlaceChild(CWnd& child, const RECT& rect)
+{
+    const RECT scaled = ScaleToDpi(rect, m_dpi);
+    child.SetWindowPos(nullptr, scaled.left, scaled.top, scaled.right - scaled.left,
+                       scaled.bottom - scaled.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -6,8 +6,11 @@
 #include "../framework/Picture.h"
 #include "../framework/Text.h"
 #include "ButtonColumn.h"
-#include "GameLogo.h"
 #include "ButtonCommand.h"
+#include "DescriptionArea.h"
+#include "GameLogo.h"
+#include "GameMenu.h"
+#include "Sounds.h"
 
 #include <string>
 
@@ -18,14 +21,17 @@ public:
     ~CMainFrame() override;
 
     void OnButtonHover(CRolloverBitmapButton* button) override;
+    void OnButtonLeave(CRolloverBitmapButton* button) override;
 
     // Hands the slot's command to the shell: 0 when it started, 1 when nothing did.
     int RunButtonCommand(int slot, bool quiet);
+    int RunCommand(const ButtonCommand& command, bool quiet);
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCTW& cs) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     int OnCreate(LPCREATESTRUCTW cs);
     void OnKeyDown(UINT virtualKey, UINT repeatCount, UINT flags);
@@ -36,16 +42,26 @@ protected:
     void OnReadme();
     void OnWeb();
     void OnExit();
+    void OnMenuCommand(UINT id);
+    void OnUninstall(const MenuEntry& entry);
+    void OnDiscProgram(const MenuEntry& entry);
+    void OnDocument(const MenuEntry& entry);
+    void OnLink(const MenuEntry& entry);
+    void OnExplore(const MenuEntry& entry);
     BOOL OnEraseBkgnd(CDC* dc);
     HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind);
     LRESULT OnNcCreate(WPARAM wParam, LPARAM createStruct);
     LRESULT OnGetDpiScaledSize(WPARAM dpi, LPARAM size);
     LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggestedRect);
     LRESULT OnSystemLookChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTimer(WPARAM timer, LPARAM);
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    struct ActionKind;
+    static const ActionKind& KindOf(MenuAction action);
+    static UINT CommandIdOf(size_t index, GameState state);
     void LookupInstallation();
     // Where the window of these styles lies at its DPI, centred.
     RECT WindowRectAtDpi(DWORD style, DWORD exStyle) const;
@@ -61,7 +77,14 @@ private:
     void CreateLogo();
     void LoadLogo();
     void CreateButtonColumn();
+    void CreateDescriptionArea();
+    // The lit button's description, or none.
+    void ShowLitDescription();
+    // The button's place in the column, or -1.
+    int SlotOf(const CWnd* button) const;
     void PlaceChildren();
+    void PlaceChild(CWnd& child, const RECT& rect);
+    void PlaceColumn();
     void SelectNextButton();
     void SelectPreviousButton();
     void MoveSelection(int step);
@@ -72,7 +95,12 @@ private:
     void LaunchReaderInstaller();
     void RequestClose();
 
-    CRolloverBitmapButton* m_buttons[SLOT_COUNT] = {};
+    // The column, top to bottom, and the menu entry of each button.
+    CRolloverBitmapButton* m_buttons[kMaxColumnButtons] = {};
+    const MenuEntry* m_entries[kMaxColumnButtons] = {};
+    int m_buttonCount = 0;
+    GameState m_state = STATE_NOT_INSTALLED;
+    // The command slots of today's five (ButtonSlot).
     ButtonCommand m_commands[SLOT_COUNT];
     UINT m_dpi = kDesignDpi;
     CPicture m_background;
@@ -85,4 +113,6 @@ private:
     std::string m_manualFile;
     int m_selected = -1;
     CGameLogo m_logo;
+    CDescriptionArea m_description;
+    CSounds m_sounds;
 };

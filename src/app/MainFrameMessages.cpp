@@ -5,6 +5,13 @@
 #include "../framework/HighContrast.h"
 #include "../framework/SystemLibrary.h"
 
+namespace {
+
+// Switches the sounds off and on.
+constexpr UINT kMuteKey = 'M';
+
+} // namespace
+
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_WM_CREATE()
 ON_WM_KEYDOWN()
@@ -15,6 +22,7 @@ ON_COMMAND(IDC_MANUAL_BTN, OnManual)
 ON_COMMAND(IDC_README_BTN, OnReadme)
 ON_COMMAND(IDC_WEB_BTN, OnWeb)
 ON_COMMAND(IDC_EXIT_BTN, OnExit)
+ON_COMMAND_RANGE(IDC_FIRST_MENU_ENTRY, IDC_LAST_MENU_ENTRY, OnMenuCommand)
 ON_WM_ERASEBKGND()
 ON_WM_CTLCOLOR()
 ON_MESSAGE(WM_NCCREATE, OnNcCreate)
@@ -22,6 +30,7 @@ ON_MESSAGE(WM_GETDPISCALEDSIZE, OnGetDpiScaledSize)
 ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 ON_MESSAGE(WM_SETTINGCHANGE, OnSystemLookChanged)
 ON_MESSAGE(WM_SYSCOLORCHANGE, OnSystemLookChanged)
+ON_MESSAGE(WM_TIMER, OnTimer)
 END_MESSAGE_MAP()
 
 int CMainFrame::OnCreate(LPCREATESTRUCTW cs)
@@ -61,6 +70,10 @@ void CMainFrame::OnKeyDown(UINT virtualKey, UINT, UINT flags)
         if (!repeated)
             OnExit();
         break;
+    case kMuteKey:
+        if (!repeated)
+            m_sounds.ToggleMuted();
+        break;
     default:
         break;
     }
@@ -89,12 +102,14 @@ void CMainFrame::MoveSelection(int step)
         SetButtonHover(m_selected, false);
     // From no selection, forward lands on the top button and backward on Exit.
     m_selected += step;
-    if (m_selected >= SLOT_COUNT)
+    if (m_selected >= m_buttonCount)
         m_selected = 0;
     else if (m_selected < 0)
-        m_selected = SLOT_COUNT - 1;
+        m_selected = m_buttonCount - 1;
     SetButtonHover(m_selected, true);
     FocusSelectedButton();
+    ShowLitDescription();
+    m_sounds.Play(SOUND_HOVER);
 }
 
 // The selected button holds the real focus, which every screen reader follows and speaks; it
@@ -112,7 +127,7 @@ void CMainFrame::SetButtonHover(int slot, bool hover)
 
 void CMainFrame::ActivateSelectedButton()
 {
-    if (m_selected < 0 || m_selected >= SLOT_COUNT)
+    if (m_selected < 0 || m_selected >= m_buttonCount)
         return;
     CRolloverBitmapButton* button = m_buttons[m_selected];
     // Sent, not posted: the command has run, exactly as for a click, when the key returns.
@@ -122,17 +137,22 @@ void CMainFrame::ActivateSelectedButton()
 
 void CMainFrame::OnButtonHover(CRolloverBitmapButton* button)
 {
-    int hovered = -1;
-    for (int slot = 0; slot < SLOT_COUNT; ++slot) {
-        if (m_buttons[slot] == button)
-            hovered = slot;
-    }
+    const int hovered = SlotOf(button);
     if (m_selected != -1 && m_selected != hovered)
         SetButtonHover(m_selected, false);
     m_selected = hovered;
     // Only while the window is in front: a hover must not pull it out of the background.
     if (m_selected != -1 && GetForegroundWindow() == m_hWnd)
         FocusSelectedButton();
+    ShowLitDescription();
+    if (m_selected != -1)
+        m_sounds.Play(SOUND_HOVER);
+}
+
+// The selection stays where the pointer left it; its highlight and description go.
+void CMainFrame::OnButtonLeave(CRolloverBitmapButton*)
+{
+    ShowLitDescription();
 }
 
 BOOL CMainFrame::OnEraseBkgnd(CDC* dc)
@@ -179,8 +199,9 @@ LRESULT CMainFrame::OnDpiChanged(WPARAM dpi, LPARAM suggestedRect)
     FitClientArea();
     LoadBackground();
     LoadLogo();
-    for (CRolloverBitmapButton* button : m_buttons)
-        button->SetDpi(m_dpi);
+    for (int slot = 0; slot < m_buttonCount; ++slot)
+        m_buttons[slot]->SetDpi(m_dpi);
+    m_description.SetDpi(m_dpi);
     PlaceChildren();
     RedrawWindow(m_hWnd, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
     return 0;
@@ -197,6 +218,23 @@ LRESULT CMainFrame::OnSystemLookChanged(WPARAM, LPARAM)
 HBRUSH CMainFrame::OnCtlColor(CDC*, CWnd*, UINT)
 {
     return nullptr;
+}
+
+// The opening sound, once the window has shown itself.
+LRESULT CMainFrame::OnTimer(WPARAM timer, LPARAM)
+{
+    KillTimer(m_hWnd, timer);
+    m_sounds.Play(SOUND_OPENING);
+    return 0;
+}
+
+// Every press of a column button, clicked or keyed, sounds before its command runs.
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED &&
+        SlotOf(CWnd::FromHandle(reinterpret_cast<HWND>(lParam))) != -1)
+        m_sounds.Play(SOUND_PRESS);
+    return CFrameWnd::WindowProc(message, wParam, lParam);
 }
 
 void CMainFrame::OnExit()

@@ -47,6 +47,8 @@ LRESULT CRolloverBitmapButton::OnMouseLeave(WPARAM, LPARAM)
 {
     m_bTracking = false;
     m_bHover = false;
+    if (m_pListener != nullptr)
+        m_pListener->OnButtonLeave(this);
     Invalidate(TRUE);
     return 0;
 }

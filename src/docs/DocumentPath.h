@@ -8,3 +8,10 @@
 // The folder keeps the meaning of the system's code page, the document's name that of the
 // game's (Text.h), so the two are joined in UTF-16.
 WideString LocateDocument(const std::string& relativePath);
+
+// The path under the registered installation folder; empty when none is registered.
+WideString InInstallation(const WideString& relativePath);
+
+// The path made full from the launcher's current folder, the disc's root: the shell resolves a
+// relative one against whatever folder it starts the program in.
+WideString FullPath(const WideString& relativePath);

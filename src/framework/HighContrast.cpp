@@ -8,18 +8,6 @@ int g_answer = kAskTheSystem;
 constexpr int kTextLength = 256;
 
 // The message font, made for the DPI: the system gives it at its own.
-HFONT CreateMessageFont(UINT dpi)
-{
-    NONCLIENTMETRICSW metrics = {};
-    metrics.cbSize = sizeof(metrics);
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-        return nullptr;
-    LOGFONTW& font = metrics.lfMessageFont;
-    font.lfHeight =
-        MulDiv(font.lfHeight, static_cast<int>(dpi), static_cast<int>(user32::GetDpiForSystem()));
-    return CreateFontIndirectW(&font);
-}
-
 bool AskTheSystem()
 {
     HIGHCONTRASTW contrast = {};
@@ -73,4 +61,16 @@ void DrawWindowTextPlainly(const DRAWITEMSTRUCT& item, int textColour, int backg
     DrawTextW(dc, text, -1, &rect, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, previous);
     DeleteObject(font);
+}
+
+HFONT CreateMessageFont(UINT dpi)
+{
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = sizeof(metrics);
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+        return nullptr;
+    LOGFONTW& font = metrics.lfMessageFont;
+    font.lfHeight =
+        MulDiv(font.lfHeight, static_cast<int>(dpi), static_cast<int>(user32::GetDpiForSystem()));
+    return CreateFontIndirectW(&font);
 }

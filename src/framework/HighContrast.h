@@ -11,6 +11,9 @@ void RereadHighContrast();
 constexpr int kAskTheSystem = -1;
 void SetHighContrastAnswer(int answer);
 
+// The system's message font at the DPI, which the caller deletes; null when it cannot be read.
+HFONT CreateMessageFont(UINT dpi);
+
 // Draws the window's own text centred in the item's rectangle, in the system's message font at
 // the DPI and the system colours given (COLOR_xxx), over that background; `framed` draws a
 // one-pixel frame in the text's colour around it.

@@ -15,11 +15,16 @@ HWND AfxGetMainWndHandle()
     return mainWnd != nullptr ? mainWnd->GetSafeHwnd() : nullptr;
 }
 
-int AfxMessageBox(LPCSTR text, UINT type, UINT)
+int AfxMessageBox(LPCSTR text, UINT type, UINT helpId)
+{
+    return AfxMessageBox(Widen(text).c_str(), type, helpId);
+}
+
+int AfxMessageBox(LPCWSTR text, UINT type, UINT)
 {
     if ((type & MB_ICONMASK) == 0)
         type |= MB_ICONEXCLAMATION;
     wchar_t title[kTitleSize] = L"";
     LoadStringW(AfxGetResourceHandle(), AFX_IDS_APP_TITLE, title, kTitleSize);
-    return ::MessageBoxW(AfxGetMainWndHandle(), Widen(text).c_str(), title, type);
+    return ::MessageBoxW(AfxGetMainWndHandle(), text, title, type);
 }

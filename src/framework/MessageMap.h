@@ -17,6 +17,7 @@ struct MessageMapEntry
     UINT message;
     UINT commandId; // WM_COMMAND entries only: the control identifier
     LRESULT (*handler)(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam);
+    UINT lastCommandId = 0; // a range's last identifier; 0 for one identifier
 };
 
 struct MessageMap
@@ -119,5 +120,12 @@ protected:                                                                      
 #define ON_COMMAND(id, memberFn)                                                                   \
     {                                                                                              \
         WM_COMMAND, id, AFX_THUNK(self.memberFn(); return 0;)                                      \
+    }                                                                                              \
+    ,
+
+// The handler takes the identifier.
+#define ON_COMMAND_RANGE(firstId, lastId, memberFn)                                                \
+    {                                                                                              \
+        WM_COMMAND, firstId, AFX_THUNK(self.memberFn(LOWORD(wParam)); return 0;), lastId           \
     }                                                                                              \
     ,

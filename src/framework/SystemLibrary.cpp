@@ -1,5 +1,6 @@
 #include "SystemLibrary.h"
 
+#include <mmsystem.h>
 #include <winver.h>
 
 namespace {
@@ -20,6 +21,12 @@ HMODULE LoadFromSystemFolder(const wchar_t* name)
 HMODULE CommonControls()
 {
     static const HMODULE module = LoadFromSystemFolder(L"comctl32.dll");
+    return module;
+}
+
+HMODULE MultimediaLibrary()
+{
+    static const HMODULE module = LoadFromSystemFolder(L"winmm.dll");
     return module;
 }
 
@@ -45,6 +52,7 @@ using TrackMouseEventFn = decltype(&::_TrackMouseEvent);
 using GetFileVersionInfoSizeFn = decltype(&::GetFileVersionInfoSizeA);
 using GetFileVersionInfoFn = decltype(&::GetFileVersionInfoA);
 using VerQueryValueFn = decltype(&::VerQueryValueA);
+using PlaySoundFn = decltype(&::PlaySoundW);
 
 // USER32 is a known DLL, loaded with the program: its newer functions are looked up in it.
 HMODULE UserLibrary()
@@ -115,6 +123,16 @@ BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track)
 }
 
 } // namespace comctl32
+
+namespace winmm {
+
+BOOL PlaySoundW(LPCWSTR sound, HMODULE module, DWORD flags)
+{
+    static const auto call = FunctionOf<PlaySoundFn>(MultimediaLibrary(), "PlaySoundW");
+    return call != nullptr && call(sound, module, flags);
+}
+
+} // namespace winmm
 
 namespace version {
 

@@ -1,7 +1,7 @@
 #pragma once
-// Functions of system DLLs that are not "known DLLs" (VERSION, COMCTL32). Imported statically,
-// Windows would look for them in the program's own folder first, and a DLL of that name lying
-// beside the launcher (a download folder is full of them) would run with the user's rights.
+// Functions of system DLLs that are not "known DLLs" (VERSION, COMCTL32, WINMM). Imported
+// statically, Windows would look for them in the program's own folder first, and a DLL of that name
+// lying beside the launcher (a download folder is full of them) would run with the user's rights.
 // These are loaded at run time, by full path, from the system folder only. Besides them, the
 // functions of USER32 that older Windows lack, looked up in the USER32 already loaded.
 #include "NewerWindows.h"
@@ -26,6 +26,11 @@ void EnableNonClientDpiScaling(HWND window);
 namespace comctl32 {
 BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track);
 }
+
+namespace winmm {
+// Loads the multimedia library at the first sound only: a game without sounds never does.
+BOOL PlaySoundW(LPCWSTR sound, HMODULE module, DWORD flags);
+} // namespace winmm
 
 namespace version {
 DWORD GetFileVersionInfoSizeA(LPCSTR fileName, LPDWORD handle);

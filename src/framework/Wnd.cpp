@@ -18,7 +18,9 @@ bool Matches(const MessageMapEntry& entry, UINT message, WPARAM wParam)
     if (entry.message != message)
         return false;
     // Command entries take the clicked notification (0) and plain commands alike.
-    return message != WM_COMMAND || (LOWORD(wParam) == entry.commandId && HIWORD(wParam) == 0);
+    const UINT last = entry.lastCommandId != 0 ? entry.lastCommandId : entry.commandId;
+    return message != WM_COMMAND ||
+           (LOWORD(wParam) >= entry.commandId && LOWORD(wParam) <= last && HIWORD(wParam) == 0);
 }
 
 } // namespace

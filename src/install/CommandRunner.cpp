@@ -14,13 +14,18 @@ constexpr UINT_PTR kLastShellError = 32;
 
 int CMainFrame::RunButtonCommand(int slot, bool quiet)
 {
-    const ButtonCommand& command = m_commands[slot];
+    return RunCommand(m_commands[slot], quiet);
+}
+
+int CMainFrame::RunCommand(const ButtonCommand& command, bool quiet)
+{
     if (command.file.empty()) {
         AfxMessageBox(kNoCommandText, MB_OK, 0);
         return 1;
     }
-    const HINSTANCE result = ::ShellExecuteW(nullptr, L"open", command.file.c_str(),
-                                             command.parameters.c_str(), nullptr, SW_SHOW);
+    const HINSTANCE result =
+        ::ShellExecuteW(nullptr, L"open", command.file.c_str(), command.parameters.c_str(),
+                        command.folder.empty() ? nullptr : command.folder.c_str(), SW_SHOW);
     if (reinterpret_cast<UINT_PTR>(result) > kLastShellError)
         return 0;
     if (!quiet)

@@ -16,6 +16,14 @@ cp "$build/launcher.exe" "$disc/launcher.exe"
 cp "$build/demo/setup.exe" "$disc/$GAME_SETUP"
 cp "$build/demo/game.exe" "$disc/payload/$GAME_DEFAULT_APP_FILE"
 cp "$build/demo/reader.exe" "$disc/$GAME_READER_INSTALLER"
+# The menu's programs (a prerequisite's setup) are stood in for by the reader's stand-in.
+for program in $GAME_MENU_PROGRAMS; do
+    mkdir -p "$disc/$(dirname "$program")"
+    cp "$build/demo/reader.exe" "$disc/$program"
+done
+for folder in $GAME_MENU_FOLDERS; do
+    mkdir -p "$disc/$folder"
+done
 # The documents are read from the disc, and from the installation once the setup has copied
 # the payload.
 /usr/bin/python3 tools/disc/make_documents.py "$GAME_PROFILE" "$disc" "$disc/payload"

@@ -77,6 +77,16 @@ def rtf(lines):
             "\\f0\\fs32\\b %s\\b0\\fs22\\par\n%s\\par\n}\n" % (rtf_text(lines[0]), body)).encode("ascii")
 
 
+def document(name, lines, title):
+    """A document of the format its name says: PDF, RTF, else UTF-8 text."""
+    extension = os.path.splitext(name)[1].lower()
+    if extension == ".pdf":
+        return pdf(lines, title)
+    if extension == ".rtf":
+        return rtf(lines)
+    return "\r\n".join(lines).encode("utf-8-sig")
+
+
 def write(disc, name, data):
     path = os.path.join(disc, *name.split("\\"))
     os.makedirs(os.path.dirname(path), exist_ok=True)
@@ -96,6 +106,12 @@ def main(profile_folder, folders):
         lines = [title + " \u2013 Troubleshooting Guide", "For: " + audience(code),
                  "File: " + name, "", "If the game does not start, check that the DVD is in the drive."]
         files.append((name, rtf(lines)))
+    for entry in profile.menu:
+        if entry.action == "document":
+            default, others = entry.file
+            for name, code in documents(default, others):
+                lines = ["%s \u2013 %s" % (title, entry.id), "For: " + audience(code), "File: " + name]
+                files.append((name, document(name, lines, title)))
     for folder in folders:
         for name, data in files:
             write(folder, name, data)

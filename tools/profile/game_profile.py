@@ -7,9 +7,8 @@ wrong launcher is never built.
 import os
 import re
 import tomllib
-from urllib.parse import urlsplit
 
-BUTTONS = ["play", "install", "manual", "readme", "web", "exit"]
+import game_menu
 
 # Windows primary language identifiers of the languages a profile may carry.
 LANGUAGES = {
@@ -135,11 +134,8 @@ def read_game(reader, data, profile):
 
     web = reader.table(data, "web")
     profile.web = reader.text(web, "web.address")
-    if profile.web is not None:
-        parts = urlsplit(profile.web)
-        if (parts.scheme not in ("http", "https") or not parts.netloc or
-                not profile.web.isascii() or re.search(r"\s", profile.web)):
-            reader.fail("web.address", "'%s' is not a full http or https address" % profile.web)
+    if profile.web is not None and not game_menu.is_address(profile.web):
+        reader.fail("web.address", "'%s' is not a full http or https address" % profile.web)
 
     registry = reader.table(data, "registry")
     profile.key = reader.text(registry, "registry.key", cp1252=True)
@@ -187,16 +183,14 @@ def read_messages(reader, data, profile):
     if "default" not in profile.messages:
         reader.fail("insert_disc.default", "is required: every language without a message "
                     "of its own shows it")
+    profile.no_uninstaller = (None, {})
+    if any(entry.action == "uninstall" for entry in profile.menu):
+        profile.no_uninstaller = reader.by_language(data, "no_uninstaller", COUNTRIES,
+                                                    limit=MESSAGE_LIMIT)
 
 
 def read_art(reader, data, profile):
-    buttons = reader.table(data, "buttons")
-    profile.labels = {}
-    for code in buttons:
-        if reader.language("buttons", code):
-            labels = reader.table(buttons, "buttons." + code)
-            profile.labels[code] = {b: reader.text(labels, "buttons.%s.%s" % (code, b), limit=40)
-                                    for b in BUTTONS}
+    game_menu.read_labels(reader, reader.table(data, "buttons"), profile)
     if "en" not in profile.labels:
         reader.fail("buttons.en", "is required: English is every other language's fallback")
 
@@ -252,7 +246,8 @@ def read_profile(folder):
     profile = Profile()
     profile.folder = folder
     profile.name = os.path.basename(os.path.normpath(folder))
-    for part in (read_game, read_messages, read_art, read_release):
+    for part in (read_game, game_menu.read_menu, read_messages, read_art,
+                 game_menu.read_descriptions, game_menu.read_sounds, read_release):
         part(reader, data, profile)
     if reader.problems:
         raise ProfileError("\n".join(reader.problems))

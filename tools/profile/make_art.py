@@ -14,22 +14,19 @@ import struct
 from PIL import Image, ImageDraw, ImageFilter
 
 import fonts
+import game_menu
 
 BACKGROUND_SIZE = (635, 395)
 LOGO_SIZE = (130, 116)
 BUTTON_SIZE = (300, 32)
 ICON_SIZE = (256, 256)
-COLUMN_LEFT, COLUMN_TOP, ROW_PITCH = 171, 186, 40
+COLUMN_LEFT = 171
 PIXELS_PER_METRE = 3779
 PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
 
 # The sizes the pictures are carried at, and the suffix of each one's names.
 SCALES = [(1, "", ""), (2, "_2X", "@2x")]
 STATES = ["UP", "ROLLOVER", "DOWN"]
-# The resource base name of each button of the profile and its slot in the column.
-BUTTONS = {"play": ("IDB_PLAY_BTN", 0), "install": ("IDB_INSTALL_BTN", 0),
-           "manual": ("IDB_MANUAL_BTN", 1), "readme": ("IDB_README_BTN", 2),
-           "web": ("IDB_WEB_BTN", 3), "exit": ("IDB_EXIT_BTN", 4)}
 # Ordered dithering to 5 bits a channel: half of a 4 x 4 Bayer matrix entry is added to a
 # channel before its low three bits are dropped.
 BAYER = [[0, 8, 2, 10], [12, 4, 14, 6], [3, 11, 1, 9], [15, 7, 13, 5]]
@@ -72,7 +69,7 @@ def times(size, k):
     return (size[0] * k, size[1] * k)
 
 
-def draw_background(k=1):
+def draw_background(column_top, k=1):
     """The background at K times its size, drawn anew at that size."""
     rng = random.Random(7)
     width, height = BACKGROUND_SIZE
@@ -125,8 +122,8 @@ def draw_background(k=1):
     # A dark glass panel behind the button column.
     panel = Image.new("RGBA", size, (0, 0, 0, 0))
     pdraw = ImageDraw.Draw(panel)
-    box = scaled(k, COLUMN_LEFT - 14, COLUMN_TOP - 14, COLUMN_LEFT + BUTTON_SIZE[0] + 14,
-                 COLUMN_TOP + 4 * ROW_PITCH + BUTTON_SIZE[1] + 14)
+    box = scaled(k, COLUMN_LEFT - 14, column_top - 14, COLUMN_LEFT + BUTTON_SIZE[0] + 14,
+                 game_menu.BOTTOM_ROW_TOP + BUTTON_SIZE[1] + 14)
     pdraw.rounded_rectangle(box, radius=10 * k, fill=(6, 6, 18, 150), outline=(200, 160, 90, 120),
                             width=k)
     sky = Image.alpha_composite(sky, panel)
@@ -204,9 +201,9 @@ BUTTON_LOOKS = {  # state: gradient stops, border, text and glow colours
 }
 
 
-def draw_button(background, slot, label, language, state, k=1):
-    """A button's picture at K times its size, over BACKGROUND of the same scale."""
-    top = COLUMN_TOP + ROW_PITCH * slot
+def draw_button(background, top, label, language, state, k=1):
+    """A button's picture at K times its size, over BACKGROUND of the same scale, for the row
+    whose top is TOP."""
     size = times(BUTTON_SIZE, k)
     width, height = BUTTON_SIZE
     picture = background.crop(scaled(k, COLUMN_LEFT, top, COLUMN_LEFT + width, top + height))
@@ -385,10 +382,12 @@ class Art:
         self.folder = os.path.join(profile.folder, "art")
         self.files = {}
         if os.path.isdir(self.folder):
-            for entry in sorted(os.listdir(self.folder)):
+            sounds = {os.path.basename(path) for path in profile.sounds.values()}
+            for entry in sorted(set(os.listdir(self.folder)) - sounds):
                 name, extension = os.path.splitext(entry)
                 if extension.lower() != ".png":
-                    raise ValueError("%s: the art folder takes PNG pictures only (NAME.png)" %
+                    raise ValueError("%s: the art folder takes PNG pictures (NAME.png) and the "
+                                     "sounds [sounds] names only" %
                                      os.path.join(self.folder, entry))
                 if name.lower() in self.files:
                     raise ValueError("%s and %s: two pictures of one name (names are the same "
@@ -462,10 +461,12 @@ def write_pictures(profile, folder):
         rc.append('%s BITMAP "bitmaps/%s"' % (name, file))
 
     languages = sorted(profile.labels)
+    column_top = min(top for state in game_menu.STATES
+                     for _, _, top in game_menu.column(profile.menu, state))
     small_background = None
     for k, suffix, _ in SCALES:
         black = Image.new("RGB", times(BACKGROUND_SIZE, k))
-        background = art.picture(["background"], BACKGROUND_SIZE, black, k) or draw_background(k)
+        background = art.picture(["background"], BACKGROUND_SIZE, black, k) or draw_background(column_top, k)
         write("IDB_BACKGROUND" + suffix, background, "background" + suffix.lower())
         if background is ENLARGED:
             # What the launcher will show, for the pictures drawn over it.
@@ -479,20 +480,20 @@ def write_pictures(profile, folder):
                 check_logo_texts(profile, language, field)
             write("IDB_GAME_LOGO_" + language.upper() + suffix,
                   logo or draw_logo(background, profile, language, k))
-        for button, (base, slot) in BUTTONS.items():
-            top = COLUMN_TOP + ROW_PITCH * slot
+        for (button, top), base in game_menu.picture_bases(profile.menu).items():
             underlay = background.crop(scaled(k, COLUMN_LEFT, top, COLUMN_LEFT + BUTTON_SIZE[0],
                                               top + BUTTON_SIZE[1]))
-            for state in STATES:
-                for language in languages:
-                    name = "%s-%s-%s" % (button, state.lower(), language)
-                    picture = art.picture([name], BUTTON_SIZE, underlay, k)
-                    label = profile.labels[language][button]
-                    if picture is None:
-                        fonts.check("%sbuttons.%s.%s" % (field, language, button), "sans",
-                                    label.upper())
-                    write("%s_%s_%s%s" % (base, state, language.upper(), suffix),
-                          picture or draw_button(background, slot, label, language, state, k))
+            # A language without a label of its own shows the English pictures.
+            for state, language in [(s, code) for s in STATES for code in languages
+                                    if button in profile.labels[code]]:
+                name = "%s-%s-%s" % (button, state.lower(), language)
+                picture = art.picture([name], BUTTON_SIZE, underlay, k)
+                label = profile.labels[language][button]
+                if picture is None:
+                    fonts.check("%sbuttons.%s.%s" % (field, language, button), "sans",
+                                label.upper())
+                write("%s_%s_%s%s" % (base, state, language.upper(), suffix),
+                      picture or draw_button(background, top, label, language, state, k))
     with open(os.path.join(folder, "bitmaps.rc"), "w") as f:
         f.write("\n".join(rc) + "\n")
 

@@ -12,7 +12,8 @@ import os
 import string
 import sys
 
-from game_profile import BUTTONS, COUNTRIES, LANGUAGES, REGISTRY_ROOT, ProfileError, read_profile
+from game_profile import COUNTRIES, LANGUAGES, REGISTRY_ROOT, ProfileError, read_profile
+import game_menu
 import make_art
 
 WOW64_ROOT = "Software\\Wow6432Node\\"
@@ -75,14 +76,70 @@ def header(profile):
         ("GAME_SETUP_PARAMETERS", c_literal(profile.setup_parameters, wide=True)),
         ("GAME_READER_FOLDER", c_literal(profile.reader_folder, wide=True)),
         ("GAME_READER_PREFIXES", ", ".join(c_literal(p, wide=True) for p in profile.reader_prefixes)),
-        ("GAME_BUTTON_NAMES", ", ".join(
-            "{%s, {%s}}" % (c_literal(code), ", ".join(c_literal(labels[button], wide=True)
-                                                      for button in BUTTONS))
-            for code, labels in sorted(profile.labels.items()))),
-    ]
+    ] + menu_macros(profile)
     lines = ["// Written by tools/profile/make_game.py from %s: edit the profile, not this file." %
              profile_path(profile), "#pragma once", ""]
     return "\n".join(lines + ["#define %s %s" % pair for pair in macros]) + "\n"
+
+
+class TextTables:
+    """The menu's texts by language, as arrays of language entries the menu's initializer names.
+    The entry of the code "" is the one every other language falls back to."""
+
+    def __init__(self):
+        self.definitions = []
+        self.names = {}
+
+    def add(self, fallback, others):
+        pairs = tuple(([("", fallback)] if fallback is not None else []) + sorted(others.items()))
+        if not pairs:
+            return "{nullptr, 0}"
+        if pairs not in self.names:
+            self.names[pairs] = "kMenuTexts%d" % len(self.definitions)
+            self.definitions.append("const WideLanguageEntry %s[] = {%s};" % (
+                self.names[pairs], entries(dict(pairs), None, wide=True)))
+        return "{%s, %d}" % (self.names[pairs], len(pairs))
+
+
+def by_face(table, face):
+    """A face's texts of a {language: {face: text}} table: (English's, {other language: text})."""
+    texts = {code: faces[face] for code, faces in table.items() if face in faces}
+    return texts.pop("en", None), texts
+
+
+def menu_macros(profile):
+    """The menu as an initializer of MenuEntry (src/app/GameMenu.h), the descriptions' area and
+    colour, and the uninstaller's key for the demo setup."""
+    tables = TextTables()
+    bases = game_menu.picture_bases(profile.menu)
+    rows = []
+    for entry in profile.menu:
+        faces = []
+        for state in game_menu.STATES:
+            placed = [(face, top) for e, face, top in game_menu.column(profile.menu, state)
+                      if e is entry]
+            if not placed:
+                faces.append("{nullptr, {nullptr, 0}, {nullptr, 0}}")
+                continue
+            face, top = placed[0]
+            faces.append("{%s, %s, %s}" % (c_literal(bases[face, top]),
+                                           tables.add(*by_face(profile.labels, face)),
+                                           tables.add(*by_face(profile.descriptions, face))))
+        target = {"uninstall": lambda: (entry.key, {}), "program": lambda: (entry.program, {}),
+                  "explore": lambda: (entry.folder, {}), "document": lambda: entry.file,
+                  "link": lambda: entry.address}.get(entry.action, lambda: (None, {}))()
+        rows.append("{ACTION_%s, {%s}, %s, %s, %s}" % (
+            entry.action.upper(), ", ".join(faces), tables.add(*target),
+            c_literal(getattr(entry, "parameters", ""), wide=True),
+            "true" if getattr(entry, "close", False) else "false"))
+    area = profile.description_area or (0, 0, 0, 0)
+    colour = profile.description_colour if profile.description_area else (0, 0, 0)
+    uninstall = [entry.key for entry in profile.menu if entry.action == "uninstall"]
+    return [("GAME_MENU_TEXTS", " ".join(tables.definitions)),
+            ("GAME_MENU", ", ".join(rows)),
+            ("GAME_DESCRIPTION_AREA", "{%d, %d, %d, %d}" % area),
+            ("GAME_DESCRIPTION_COLOUR", "RGB(%d, %d, %d)" % colour),
+            ("GAME_UNINSTALL_KEY_W", c_literal(uninstall[0] if uninstall else "", wide=True))]
 
 
 def rc_text(text):
@@ -99,14 +156,31 @@ def language_statement(code):
 def strings(profile):
     lines = ["// Written by tools/profile/make_game.py: the insert-disc message per language, and the",
              "// application title.", "#pragma code_page(65001)", '#include "resource.h"']
-    for code, (caption, text) in profile.messages.items():
+    default_missing, missing = profile.no_uninstaller
+
+    def resolved(table, code, default):
+        return table.get(code, table.get(code.split("-")[0], default))
+
+    for code in list(profile.messages) + [c for c in missing if c not in profile.messages]:
+        # A block of the language stands in for the whole table: each holds every message.
+        caption, text = resolved(profile.messages, code, profile.messages["default"])
         lines += ["", language_statement(code), "STRINGTABLE", "BEGIN"]
         if caption is not None:
             lines.append("    IDS_INSERT_DISC_CAPTION " + rc_text(caption))
         lines.append("    IDS_INSERT_DISC_TEXT " + rc_text(text))
+        no_uninstaller = resolved(missing, code, default_missing)
+        if no_uninstaller is not None:
+            lines.append("    IDS_NO_UNINSTALLER " + rc_text(no_uninstaller))
         if code == "default":
             lines.append("    IDS_APP_TITLE " + rc_text(profile.application_title))
         lines.append("END")
+    return "\n".join(lines) + "\n"
+
+
+def sounds(profile):
+    lines = ["// Written by tools/profile/make_game.py: the sounds the launcher plays, if any."]
+    lines += ['SOUND_%s WAVE "%s"' % (name.upper(), os.path.abspath(path).replace("\\", "/"))
+              for name, path in sorted(profile.sounds.items())]
     return "\n".join(lines) + "\n"
 
 
@@ -157,7 +231,13 @@ def environment(profile):
               ("GAME_READER_INSTALLER", reader.replace("\\", "/")),
               ("GAME_PROFILE", os.path.abspath(profile.folder)),
               ("GAME_REGISTRY_KEY", profile.key), ("GAME_PATH_VALUE", profile.path_value),
-              ("GAME_LANGUAGES", " ".join(sorted(profile.labels)))]
+              ("GAME_LANGUAGES", " ".join(sorted(profile.labels))),
+              # The menu's programs, which the demo disc fills with a stand-in, and its folders.
+              ("GAME_MENU_PROGRAMS", " ".join(e.program.replace("\\", "/") for e in profile.menu
+                                              if e.action == "program")),
+              ("GAME_SOUNDS", " ".join(sorted(profile.sounds))),
+              ("GAME_MENU_FOLDERS", " ".join(e.folder.replace("\\", "/") or "." for e in profile.menu
+                                             if e.action == "explore"))]
     return "".join("%s=%s\n" % (name, shell_value(value)) for name, value in values)
 
 
@@ -179,6 +259,7 @@ def main(profile_folder, output):
         sys.exit("make_game: the profile stops the build:\n%s" % error)
     write(output, "GameProfile.h", header(profile))
     write(output, "strings.rc", strings(profile))
+    write(output, "sounds.rc", sounds(profile))
     write(output, "version.rc", version(profile))
     write(output, "launcher.manifest", manifest(profile))
     write(output, "game.env", environment(profile))

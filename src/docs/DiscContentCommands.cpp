@@ -1,0 +1,34 @@
+// The menu's other documents, its addresses and the disc's folders.
+#include "../app/MainFrame.h"
+#include "DiscCheck.h"
+#include "DocumentPath.h"
+#include "InsertDiscMessage.h"
+
+void CMainFrame::OnDocument(const MenuEntry& entry)
+{
+    const WideString name = TextFor(entry.targets, m_language);
+    // The disc's copy first: it is the one that came with this disc.
+    for (const WideString& path : {FullPath(name), InInstallation(name)}) {
+        if (!path.empty() && CheckFileOnDisc(path, nullptr, true) == 0) {
+            RunCommand({path, WideString()}, true);
+            return;
+        }
+    }
+    ShowInsertDiscMessage();
+}
+
+void CMainFrame::OnLink(const MenuEntry& entry)
+{
+    RunCommand({TextFor(entry.targets, m_language), WideString()}, true);
+}
+
+void CMainFrame::OnExplore(const MenuEntry& entry)
+{
+    const WideString folder = FullPath(TextFor(entry.targets, m_language));
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        ShowInsertDiscMessage();
+        return;
+    }
+    RunCommand({folder, WideString()}, true);
+}
