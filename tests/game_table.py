@@ -13,7 +13,8 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools", "profile"))
-from game_profile import BUTTONS, COUNTRIES, LANGUAGES, read_profile  # noqa: E402
+from game_profile import COUNTRIES, LANGUAGES, read_profile  # noqa: E402
+import game_menu  # noqa: E402
 
 
 def language_id(code):
@@ -45,14 +46,55 @@ def shorthands(profile):
         ("@volume-label", profile.volume_label),
         ("@manuals", " | ".join([profile.manual] + list(profile.manuals.values()))),
         ("@guides", " | ".join([profile.guide] + list(profile.guides.values()))),
-    ]
+    ] + menu_shorthands(profile)
+
+
+def menu_shorthands(profile):
+    """The column in either state ("@column-installed": FACE:PICTURES, top to bottom), and each
+    entry's fields that are the same in every language ("@directx.program")."""
+    bases = game_menu.picture_bases(profile.menu)
+    words = [("@column-" + state, " ".join("%s:%s" % (face, bases[face, top]) for _, face, top
+                                            in game_menu.column(profile.menu, state)))
+             for state in game_menu.STATES]
+    for entry in profile.menu:
+        for field in ("program", "parameters", "key", "folder"):
+            if isinstance(getattr(entry, field, None), str):
+                words.append(("@%s.%s" % (entry.id, field), getattr(entry, field)))
+        if entry.action == "program":
+            words.append(("@%s.runs-in" % entry.id, entry.program.rpartition("\\")[0]))
+    if profile.description_area:
+        words.append(("@description-area", " ".join(map(str, profile.description_area))))
+    words += [("@sound-" + name, "Z:" + os.path.abspath(path).replace("/", "\\"))
+              for name, path in profile.sounds.items()]
+    return words
+
+
+def menu_locale_words(profile, language, both, pictures):
+    """Each button's name, description, document and address as the LANGUAGE sees them, and the
+    missing uninstaller's message in the interface language BOTH ("fr-CA")."""
+    default, messages = profile.no_uninstaller
+    words = [("@no-uninstaller", next((messages[code] for code in (both, language)
+                                       if code in messages), default) or "")]
+    english = profile.descriptions.get("en", {})
+    for entry in profile.menu:
+        for face in game_menu.face_ids(entry):
+            own = face in profile.labels[pictures]
+            words.append(("@%s.name" % face, profile.labels[pictures if own else "en"][face]))
+            words.append(("@%s.pictures" % face, (pictures if own else "en").upper()))
+            words.append(("@%s.description" % face, profile.descriptions.get(language, {}).get(
+                face, english.get(face, ""))))
+        for field in ("file", "address"):
+            if hasattr(entry, field):
+                default, others = getattr(entry, field)
+                words.append(("@%s.%s" % (entry.id, field), others.get(language, default)))
+    return words
 
 
 def locale_texts(profile, locale):
     # The message follows the Windows interface language, which the locale sets.
     language, _, country = locale.partition("_")
-    caption, text = next(profile.messages[code] for code in
-                         ("%s-%s" % (language, country), language, "default")
+    message_code = "%s-%s" % (language, country)
+    caption, text = next(profile.messages[code] for code in (message_code, language, "default")
                          if code in profile.messages)
     if len(language) != 2:
         # A language the launcher cannot read in two letters is taken for English (United States).
@@ -62,21 +104,37 @@ def locale_texts(profile, locale):
     return [profile.titles.get(language, profile.title), pictures.upper(),
             caption or "", text,
             profile.manuals.get(both, profile.manuals.get(language, profile.manual)),
-            profile.guides.get(language, profile.guide),
-            "|".join(profile.labels[pictures][button] for button in BUTTONS)]
+            profile.guides.get(language, profile.guide)], \
+        menu_locale_words(profile, language, message_code, pictures)
 
 
 def main(profile_folder, scenarios, output):
     profile = read_profile(profile_folder)
     lines = ["# Written by tests/game_table.py from %s and %s." % (profile_folder, scenarios)]
     lines += ["%s = %s" % pair for pair in shorthands(profile)]
+    # What a scenario may need beyond today's five ("| with directx sounds").
+    ids = {face for entry in profile.menu for face in game_menu.face_ids(entry)}
+    ids |= {name for name, given in (("sounds", profile.sounds),
+                                     ("descriptions", profile.descriptions)) if given}
+    if [entry.action for entry in profile.menu] == [e["action"] for e in game_menu.DEFAULT_MENU]:
+        ids.add("five")
+    skipping = False
     with open(scenarios, encoding="utf-8") as f:
         for line in f.read().splitlines():
             fields = line.split(" | ")
             if line.startswith("locale ") and len(fields) == 2:
                 locale = fields[0][len("locale "):]
-                line = " | ".join([fields[0]] + locale_texts(profile, locale) + [fields[1]])
-            lines.append(line)
+                texts, words = locale_texts(profile, locale)
+                line = " | ".join([fields[0]] + texts + [fields[1]])
+                # A locale's own words: "@WORD/LOCALE = TEXT".
+                lines += ["%s/%s = %s" % (word, locale, text) for word, text in words]
+            elif line.startswith("scenario "):
+                # "| with ID ID": only for a game whose menu has those buttons.
+                needs = fields[2].split()[1:] if len(fields) > 2 else []
+                skipping = not ids.issuperset(needs)
+                line = " | ".join(fields[:2])
+            if not skipping or line.startswith("#") or not line.startswith(("scenario", "  ")):
+                lines.append(line)
     with open(output, "w", encoding="utf-8", newline="\n") as f:
         f.write("\n".join(lines) + "\n")
 

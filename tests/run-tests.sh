@@ -35,12 +35,23 @@ REG
     "$WINE" regedit /S "$("$WINE" winepath -w "$prefix/no-associations.reg")" >/dev/null 2>&1
 }
 
+# No sound card here: ALSA's default device writes what the launcher plays to a file, which the
+# tests read (Wine's ALSA driver takes the device from $HOME/.asoundrc).
+capture_sound() {
+    local folder="$1"
+    mkdir -p "$folder"
+    printf 'pcm.!default { type file; slave.pcm "null"; file "%s/played.raw"; format "raw" }\n' \
+        "$folder" >"$folder/.asoundrc"
+    export HOME="$folder" SOUND_CAPTURE="$folder/played.raw"
+}
+
 # One lane: NAME TREE CTEST-ARGUMENTS...; its whole output goes to build/tests-NAME.log.
 lane() {
     local name="$1" tree="$2"
     shift 2
     (
         trap wine_env_cleanup EXIT
+        capture_sound "$PWD/build/sound-$name"
         prepare_prefix "$PWD/build/test-prefix-$name"
         wine_env_display
         wine_env_server

@@ -31,12 +31,12 @@ const std::map<std::wstring, int> kButtons = {{L"Install", kInstallId}, {L"Play"
                                               {L"Manual", kManualId},   {L"Readme", kReadmeId},
                                               {L"Web", kWebId},         {L"Exit", kExitId}};
 const std::map<std::wstring, WORD> kKeys = {
-    {L"Tab", VK_TAB},       {L"Up", VK_UP}, {L"Down", VK_DOWN},    {L"Left", VK_LEFT},
-    {L"Escape", VK_ESCAPE}, {L"A", 'A'},    {L"Enter", VK_RETURN}, {L"Space", VK_SPACE}};
-const wchar_t* const kColumn[] = {nullptr, L"IDB_MANUAL_BTN", L"IDB_README_BTN", L"IDB_WEB_BTN",
-                                  L"IDB_EXIT_BTN"};
-// The column's place in the window's client area: a 300 x 32 button every 40 pixels.
-constexpr int kColumnLeft = 171, kColumnTop = 186, kRowPitch = 40, kButtonWidth = 300,
+    {L"Tab", VK_TAB},      {L"Up", VK_UP},         {L"Down", VK_DOWN},
+    {L"Left", VK_LEFT},    {L"Escape", VK_ESCAPE}, {L"A", 'A'},
+    {L"Enter", VK_RETURN}, {L"Space", VK_SPACE},   {L"M", 'M'}};
+// The column's place in the window's client area: a 300 x 32 button every 40 pixels, the
+// bottom one where Exit always was.
+constexpr int kColumnLeft = 171, kBottomRowTop = 346, kRowPitch = 40, kButtonWidth = 300,
               kButtonHeight = 32;
 // "PLACE:NAME" names a value of the game's keys; "App Paths\PROGRAM" an Adobe program's.
 std::vector<std::pair<std::wstring, std::pair<HKEY, std::string>>> ValuePlaces()
@@ -44,7 +44,24 @@ std::vector<std::pair<std::wstring, std::pair<HKEY, std::string>>> ValuePlaces()
     return {{L"HKLM:", {HKEY_LOCAL_MACHINE, GameKey()}},
             {L"HKCU:", {HKEY_CURRENT_USER, GameKey()}},
             {L"WOW:", {HKEY_LOCAL_MACHINE, GameKey(true)}},
-            {L"App Paths\\", {HKEY_LOCAL_MACHINE, kAppPaths}}};
+            {L"App Paths\\", {HKEY_LOCAL_MACHINE, kAppPaths}},
+            {L"Uninstall:", {HKEY_LOCAL_MACHINE, UninstallKey()}},
+            {L"User Uninstall:", {HKEY_CURRENT_USER, UninstallKey()}}};
+}
+
+// Where the test lane's sound device writes what it plays (SOUND_CAPTURE, a host path).
+std::wstring SoundCapture()
+{
+    const char* capture = std::getenv("SOUND_CAPTURE");
+    std::wstring path = L"Z:" + testenv::Widen(capture != nullptr ? capture : "/nonexistent");
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
+void SetScreenReader(bool running)
+{
+    SystemParametersInfoW(SPI_SETSCREENREADER, running, nullptr,
+                          SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
 }
 
 bool StartsWith(const std::wstring& text, const std::wstring& prefix, std::wstring& rest)
@@ -150,7 +167,7 @@ Table LoadTable()
 {
     Table table;
     const wchar_t* const localeWords[] = {L"@title",  L"@pictures", L"@caption", L"@text",
-                                          L"@manual", L"@guide",    L"@names",   L"@folder"};
+                                          L"@manual", L"@guide",    L"@folder"};
     Placeholders locale;
     std::wstring given, rest;
     for (std::wstring line : Split(testenv::Widen(ReadWholeFile(testenv::scenarios)), L"\n")) {
@@ -162,8 +179,10 @@ Table LoadTable()
             for (size_t i = 1; rest == testenv::Widen(ThisLang()) && i < fields.size(); ++i)
                 locale.emplace_back(localeWords[i - 1], fields[i]);
         } else if (line[0] == L'@') {
-            table.words.emplace_back(line.substr(0, line.find(L" = ")),
-                                     line.substr(line.find(L" = ") + 3));
+            // "@WORD/LOCALE = TEXT" is the locale's alone.
+            const std::vector<std::wstring> name = Split(line.substr(0, line.find(L" = ")), L"/");
+            if (name.size() == 1 || name[1] == testenv::Widen(ThisLang()))
+                table.words.emplace_back(name[0], line.substr(line.find(L" = ") + 3));
         } else if (StartsWith(line, L"random ", rest)) {
             table.randomChoices.push_back(Split(rest, L" | "));
         } else if (StartsWith(fields[0], L"scenario ", rest)) {
@@ -223,6 +242,8 @@ World::~World()
         MoveFileExW((m_notepad + L".real").c_str(), m_notepad.c_str(), MOVEFILE_REPLACE_EXISTING);
     if (m_dpi != USER_DEFAULT_SCREEN_DPI)
         SetSystemDpi(USER_DEFAULT_SCREEN_DPI);
+    if (m_screenReader)
+        SetScreenReader(false);
 }
 
 void World::SetSystemDpi(DWORD dpi)
@@ -296,6 +317,8 @@ void World::Give(const std::wstring& items)
             Override(L"notepad.exe", L"native");
         } else if (item == L"read-only") {
             m_readOnly = true;
+        } else if (item == L"screen-reader") {
+            SetScreenReader(m_screenReader = true);
         } else if (StartsWith(item, L"start:", rest)) {
             m_start = rest;
         } else if (StartsWith(item, L"planted:", rest)) {
@@ -389,12 +412,19 @@ HWND World::Button(const std::wstring& name)
 {
     const auto id = kButtons.find(name);
     HWND button = id != kButtons.end() ? Launcher().Child(id->second) : nullptr;
+    const std::vector<ColumnFace> column = Column();
+    for (size_t slot = 0; slot < column.size() && button == nullptr; ++slot) {
+        if (column[slot].id == name)
+            button = ColumnButton(static_cast<int>(slot));
+    }
     EXPECT_NE(button, nullptr) << "no button " << Utf8(name);
     return button;
 }
 
 void World::Act(const std::wstring& actions)
 {
+    // What the launcher plays from here on, the opening sound of a launcher started now too.
+    DeleteFileW(SoundCapture().c_str());
     HWND frame = Launcher().Frame();
     m_pointedAtButton = false;
     for (const std::wstring& word : Split(actions, L" ")) {
@@ -429,16 +459,51 @@ void World::Act(const std::wstring& actions)
     }
 }
 
-// Whether the slot's place in the column shows its picture in the state: Install or Play at
-// the top, as the launcher chose at start-up.
+// The column the launcher chose at start-up: the installed game's when Install is not there.
+std::vector<ColumnFace> World::Column()
+{
+    const bool installed = Launcher().Child(kInstallId) == nullptr;
+    std::vector<ColumnFace> column;
+    for (const std::wstring& face :
+         Split(Expand(installed ? L"@column-installed" : L"@column-not-installed"), L" ")) {
+        const std::vector<std::wstring> parts = Split(face, L":");
+        column.push_back({parts[0], parts[1]});
+    }
+    return column;
+}
+
+// "none", the slots' digits ("24") or the buttons' ids ("manual,exit").
+std::set<int> World::Slots(const std::wstring& words)
+{
+    std::set<int> slots;
+    if (words.find_first_not_of(L"0123456789") == std::wstring::npos) {
+        for (wchar_t digit : words)
+            slots.insert(digit - L'0');
+        return slots;
+    }
+    const std::vector<ColumnFace> column = Column();
+    for (const std::wstring& id :
+         words == L"none" ? std::vector<std::wstring>() : Split(words, L",")) {
+        const auto face = std::find_if(column.begin(), column.end(),
+                                       [&](const ColumnFace& face) { return face.id == id; });
+        EXPECT_NE(face, column.end()) << "no button " << Utf8(id);
+        slots.insert(static_cast<int>(face - column.begin()));
+    }
+    return slots;
+}
+
+int World::RowTop(int slot)
+{
+    return kBottomRowTop - kRowPitch * (static_cast<int>(Column().size()) - 1 - slot);
+}
+
+// Whether the slot's place in the column shows its picture in the state.
 bool World::Shows(int slot, const wchar_t* state)
 {
-    const bool install = Launcher().Child(kInstallId) != nullptr;
-    const std::wstring picture = std::wstring(slot != 0 ? kColumn[slot]
-                                              : install ? L"IDB_INSTALL_BTN"
-                                                        : L"IDB_PLAY_BTN") +
-                                 L"_" + state + L"_" + Expand(L"@pictures");
-    const int top = kColumnTop + kRowPitch * slot;
+    const ColumnFace face = Column()[slot];
+    const std::wstring picture =
+        face.pictures + L"_" + state + L"_" + Expand(L"@" + face.id + L".pictures");
+    const int top = RowTop(slot);
     return Differing({kColumnLeft, top, kColumnLeft + kButtonWidth, top + kButtonHeight}, picture,
                      {0, 0}, {kButtonWidth, kButtonHeight}) == 0;
 }
@@ -467,7 +532,7 @@ int World::Differing(const RECT& rect, std::wstring picture, POINT origin, SIZE 
 std::set<int> World::LitSlots()
 {
     std::set<int> lit;
-    for (int slot = 0; slot < 5; ++slot) {
+    for (int slot = 0; slot < ColumnSize(); ++slot) {
         if (Shows(slot, L"ROLLOVER"))
             lit.insert(slot);
     }
@@ -489,9 +554,7 @@ void World::Expect(const std::wstring& outcome)
         } else if (clause == L"closes") {
             closes = true;
         } else if (StartsWith(clause, L"lit ", rest) || StartsWith(clause, L"pressed ", rest)) {
-            std::set<int> expected;
-            for (wchar_t digit : rest == L"none" ? std::wstring() : rest)
-                expected.insert(digit - L'0');
+            const std::set<int> expected = Slots(rest);
             EXPECT_TRUE(WaitUntil(
                 [&] {
                     return clause[0] == L'l' ? LitSlots() == expected
@@ -499,13 +562,13 @@ void World::Expect(const std::wstring& outcome)
                 },
                 m_pointedAtButton ? kRolloverWait : kOutcomeWait))
                 << Utf8(clause);
-            for (int slot = 0; slot < 5; ++slot)
+            for (int slot = 0; slot < ColumnSize(); ++slot)
                 EXPECT_TRUE(expected.count(slot) != 0 || Shows(slot, L"UP")) << "slot " << slot;
         } else if (clause == L"names") {
             ExpectNames();
         } else if (StartsWith(clause, L"focus ", rest)) {
             // Heard by a screen reader, and the keyboard's real focus.
-            HWND button = ColumnButton(std::stoi(rest));
+            HWND button = ColumnButton(*Slots(rest).begin());
             GUITHREADINFO thread = {sizeof(thread)};
             EXPECT_TRUE(WaitUntil([&] {
                 return g_focused == button &&
@@ -523,7 +586,13 @@ void World::Expect(const std::wstring& outcome)
         } else if (StartsWith(clause, L"file ", rest)) {
             EXPECT_TRUE(WaitUntil([&] { return FileExists(rest); }, kSetupWait)) << Utf8(clause);
         } else if (StartsWith(clause, L"no-file ", rest)) {
-            EXPECT_FALSE(FileExists(rest)) << Utf8(clause);
+            EXPECT_TRUE(WaitUntil([&] { return !FileExists(rest); }, kSetupWait)) << Utf8(clause);
+        } else if (StartsWith(clause, L"description ", rest)) {
+            ExpectDescription(rest);
+        } else if (StartsWith(clause, L"sound ", rest)) {
+            ExpectSound(rest);
+        } else if (StartsWith(clause, L"explorer ", rest)) {
+            ExpectExplorer(rest);
         } else if (StartsWith(clause, L"gone ", rest)) {
             EXPECT_TRUE(WaitUntil([&] { return !FindWindowW(rest.c_str(), nullptr); }, kSetupWait))
                 << Utf8(clause);
@@ -582,23 +651,22 @@ HWND World::ChildAt(int left, int top)
 
 HWND World::ColumnButton(int slot)
 {
-    return ChildAt(Scaled(kColumnLeft), Scaled(kColumnTop + kRowPitch * slot));
+    return ChildAt(Scaled(kColumnLeft), Scaled(RowTop(slot)));
 }
 
-// The logo is named by the title and each button by its label, all in the pictures' language.
+// The logo is named by the title and each button by its label, in its pictures' language.
 void World::ExpectNames()
 {
-    const std::vector<std::wstring> labels = Split(Expand(L"@names"), L"|");
-    const bool install = Launcher().Child(kInstallId) != nullptr;
-    const std::wstring expected[] = {labels[install ? 1 : 0], labels[2], labels[3], labels[4],
-                                     labels[5]};
     EXPECT_EQ(Utf8(TextOf(ChildAt(0, 0))), Utf8(Expand(L"@title"))) << "the logo";
-    for (int slot = 0; slot < 5; ++slot)
-        EXPECT_EQ(Utf8(TextOf(ColumnButton(slot))), Utf8(expected[slot])) << "slot " << slot;
+    const std::vector<ColumnFace> column = Column();
+    for (size_t slot = 0; slot < column.size(); ++slot)
+        EXPECT_EQ(Utf8(TextOf(ColumnButton(static_cast<int>(slot)))),
+                  Utf8(Expand(L"@" + column[slot].id + L".name")))
+            << "slot " << slot;
 }
 
-// "insert-disc" (the locale's texts, no icon), "no-command" or "no-folder PATH" (the
-// application's caption and the exclamation icon).
+// "insert-disc" (the locale's texts, no icon), "no-command", "no-uninstaller" (its text in the
+// locale) or "no-folder PATH" (the application's caption and the exclamation icon).
 MessageBoxContent World::LauncherBox(const std::wstring& kind) const
 {
     std::wstring path;
@@ -606,7 +674,7 @@ MessageBoxContent World::LauncherBox(const std::wstring& kind) const
         return {Expand(L"@caption"), Expand(L"@text"), false};
     if (StartsWith(kind, L"no-folder ", path))
         return {Expand(L"@app-title"), Expand(L"@no-folder\n") + path, true};
-    return {Expand(L"@app-title"), Expand(L"@no-command"), true};
+    return {Expand(L"@app-title"), Expand(L"@" + kind), true};
 }
 
 // Every box is owned by the launcher's window.
@@ -619,6 +687,60 @@ void World::ExpectBox(const std::wstring& kind)
     EXPECT_EQ(Utf8(shown.caption), Utf8(expected.caption));
     EXPECT_EQ(Utf8(shown.text), Utf8(expected.text));
     EXPECT_EQ(shown.hasIcon, expected.hasIcon) << "the exclamation icon";
+}
+
+// "ID": the button's description is the area's text, drawn over the background; "none": the
+// area is empty and shows the background alone.
+void World::ExpectDescription(const std::wstring& what)
+{
+    HWND frame = Launcher().Frame();
+    HWND area = FindWindowExW(frame, nullptr, L"Static", nullptr);
+    ASSERT_NE(area, nullptr) << "no description area";
+    const std::vector<std::wstring> edges = Split(Expand(L"@description-area"), L" ");
+    const RECT rect = {std::stoi(edges[0]), std::stoi(edges[1]), std::stoi(edges[2]),
+                       std::stoi(edges[3])};
+    const std::wstring text = what == L"none" ? L"" : Expand(L"@" + what + L".description");
+    EXPECT_TRUE(WaitUntil([&] {
+        return TextOf(area) == text &&
+               (Differing(rect, L"#131", {rect.left, rect.top}, kClientSize) == 0) == text.empty();
+    })) << "description "
+        << Utf8(what) << ", shown: " << Utf8(TextOf(area));
+}
+
+// "hover", "press", "opening": the lane's sound device has played that sound's samples, and
+// nothing after them; "none": nothing was played.
+void World::ExpectSound(const std::wstring& what)
+{
+    ASSERT_NE(std::getenv("SOUND_CAPTURE"), nullptr) << "this lane captures no sound";
+    if (what == L"none") {
+        Settle(kQuietWait);
+        EXPECT_FALSE(FileExists(SoundCapture())) << "a sound played";
+        return;
+    }
+    const std::string wave = ReadWholeFile(Expand(L"@sound-" + what));
+    const size_t data = wave.find("data");
+    ASSERT_NE(data, std::string::npos) << "no samples in " << Utf8(what);
+    const std::string samples = wave.substr(data + 8);
+    EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(SoundCapture()) == samples; }))
+        << "the " << Utf8(what) << " sound did not play; played "
+        << ReadWholeFile(SoundCapture()).size() << " bytes";
+}
+
+// An Explorer window shows the folder.
+void World::ExpectExplorer(const std::wstring& folder)
+{
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            for (DWORD id : FolderExplorers()) {
+                wchar_t title[MAX_PATH] = L"";
+                GetWindowTextW(FolderWindowOf(id), title, MAX_PATH);
+                if (folder.find(title) != std::wstring::npos && title[0] != L'\0')
+                    return true;
+            }
+            return false;
+        },
+        kSetupWait))
+        << "no Explorer window of " << Utf8(folder);
 }
 
 // "CLASS|TEXT": a window of the class shows the text in its first child; it is then closed.
@@ -644,8 +766,9 @@ bool World::IsLauncherMessage(const MessageBoxContent& box) const
 {
     // The folder's message names the folder after its text.
     const size_t folderAt = std::min(box.text.size(), LauncherBox(L"no-folder ").text.size());
-    for (const std::wstring& kind : {std::wstring(L"insert-disc"), std::wstring(L"no-command"),
-                                     L"no-folder " + box.text.substr(folderAt)}) {
+    for (const std::wstring& kind :
+         {std::wstring(L"insert-disc"), std::wstring(L"no-command"),
+          std::wstring(L"no-uninstaller"), L"no-folder " + box.text.substr(folderAt)}) {
         const MessageBoxContent expected = LauncherBox(kind);
         if (box.caption == expected.caption && box.text == expected.text &&
             box.hasIcon == expected.hasIcon)
@@ -683,6 +806,6 @@ void World::ExpectLook()
     EXPECT_EQ(Differing({480, 0, kClientSize.cx, kClientSize.cy}, L"#131", {480, 0}, kClientSize),
               0)
         << "the background";
-    for (int slot = 0; slot < 5; ++slot)
+    for (int slot = 0; slot < ColumnSize(); ++slot)
         EXPECT_TRUE(Shows(slot, L"UP")) << "slot " << slot;
 }

@@ -11,6 +11,12 @@
 
 using Placeholders = std::vector<std::pair<std::wstring, std::wstring>>;
 
+// A button of the column: its id in the game's menu and its pictures' base name.
+struct ColumnFace
+{
+    std::wstring id, pictures;
+};
+
 struct Step
 {
     std::wstring given, act, expect;
@@ -70,6 +76,10 @@ private:
     void SetSystemDpi(DWORD dpi);
     int Scaled(int length) const;
     int Differing(const RECT& rect, std::wstring picture, POINT origin, SIZE size);
+    std::vector<ColumnFace> Column();
+    int ColumnSize() { return static_cast<int>(Column().size()); }
+    int RowTop(int slot);
+    std::set<int> Slots(const std::wstring& words);
     bool Shows(int slot, const wchar_t* state);
     std::set<int> LitSlots();
     HWND ChildAt(int left, int top);
@@ -80,6 +90,9 @@ private:
     void ExpectBox(const std::wstring& kind);
     void ExpectWindow(const std::wstring& what);
     void ExpectLook();
+    void ExpectDescription(const std::wstring& what);
+    void ExpectSound(const std::wstring& what);
+    void ExpectExplorer(const std::wstring& folder);
 
     ScratchFolder m_disc, m_install, m_other;
     Placeholders m_words;
@@ -89,6 +102,7 @@ private:
     std::wstring m_start, m_notepad, m_program = testenv::launcher;
     std::vector<std::wstring> m_overrides;
     bool m_readOnly = false;
+    bool m_screenReader = false;
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
     bool m_pointedAtButton = false; // by the last act
     std::unique_ptr<LauncherProcess> m_launcher;

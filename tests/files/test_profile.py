@@ -6,6 +6,7 @@ Each case copies games/example, breaks one thing and runs the build's own step
 """
 import os
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
@@ -38,6 +39,20 @@ def encode_as(codec):
     return edit
 
 
+def sound(name, data):
+    def edit(folder):
+        with open(os.path.join(folder, "art", name), "wb") as f:
+            f.write(data)
+    return edit
+
+
+def wave(format_tag=1, samples=b"\0\0" * 100):
+    fmt = struct.pack("<HHIIHH", format_tag, 1, 22050, 44100, 2, 16)
+    body = b"WAVE" + b"fmt " + struct.pack("<I", len(fmt)) + fmt + b"data" + \
+        struct.pack("<I", len(samples)) + samples
+    return b"RIFF" + struct.pack("<I", len(body)) + body
+
+
 def picture(name, size, mode="RGB", format=None):
     def edit(folder):
         Image.new(mode, size).save(os.path.join(folder, "art", name), format=format)
@@ -62,7 +77,8 @@ BROKEN = [
      "web.address: 'tidewright.example.org/support' is not a full http or https address"),
     ("an unknown language code", replace("[buttons.fr]", "[buttons.fx]"),
      "game.toml: buttons: 'fx' is not a language code this launcher knows"),
-    ("a country the manual cannot have", replace("de = 'docs", "de-AT = 'docs"),
+    ("a country the manual cannot have", replace("de = 'docs\\Tidewright_Handbuch",
+                                                 "de-AT = 'docs\\Tidewright_Handbuch"),
      "manual: 'de-AT' is not a language code"),
     ("a picture of no known name", picture("plya-up-en.png", (300, 32)),
      "plya-up-en.png: not a picture the launcher carries"),
@@ -71,7 +87,7 @@ BROKEN = [
     ("a picture of another format named .png", picture("icon.png", (256, 256), format="BMP"),
      "art/icon.png: is not a PNG picture"),
     ("a picture not in PNG", picture("icon.jpg", (256, 256)),
-     "art/icon.jpg: the art folder takes PNG pictures only"),
+     "art/icon.jpg: the art folder takes PNG pictures (NAME.png)"),
     ("a huge picture, refused before it is decoded", picture("background.png", (20000, 20000), "1"),
      "art/background.png: is 20000 x 20000 pixels; it must be 635 x 395"),
     ("two pictures whose names differ only in case", picture("Logo.png", (130, 116)),
@@ -85,13 +101,34 @@ BROKEN = [
     ("no English labels", replace("[buttons.en]", "[buttons.it]"),
      "buttons.en: is required"),
     ("not TOML", replace("[web]", "[web"), "game.toml: is not TOML"),
-    ("not UTF-8", encode_as("cp1252"), "game.toml: line 10: is not UTF-8 (byte 0x99)"),
+    ("not UTF-8", encode_as("cp1252"), "game.toml: line 54: is not UTF-8 (byte 0x99)"),
     ("a version number over 16 bits", replace('file_version = "2', 'file_version = "70000'),
      "version.file_version: '70000.1.0' has a number over 65535"),
     ("an absolute document path", replace("'docs\\Tidewright_Help.rtf'", "'C:\\Help.rtf'"),
      "guide.default: 'C:\\Help.rtf' must be a path inside its folder"),
     ("a document path climbing out", replace("de = 'docs\\Tidewright_Handbuch", "de = '..\\Handbuch"),
      "manual.de: '..\\Handbuch.pdf' must be a path inside its folder"),
+    ("an unknown action", replace('action = "explore"', 'action = "explode"'),
+     "menu.9.action: 'explode' is not an action"),
+    ("a duplicate id", replace('id = "forum"', 'id = "notes"'),
+     "menu.8.id: 'notes' is a second button of that id"),
+    ("two play entries", replace('action = "exit"\n', 'action = "play"\n'),
+     "menu.10.id: 'play' is a second button of that id"),
+    ("ten buttons in one state", replace('show = "not-installed"', 'show = "always"'),
+     "menu: shows 10 buttons when the game is installed; from 1 to 9 fit"),
+    ("an absolute program", replace("'redist\\dxsetup.exe'", "'C:\\dxsetup.exe'"),
+     "menu.3.program: 'C:\\dxsetup.exe' must be a path inside its folder"),
+    ("a folder climbing out", replace("folder = 'extras\\'", "folder = '..\\'"),
+     "menu.9.folder: '..\\' must be a path inside its folder"),
+    ("a button without its English label", replace('directx = "Install DirectX"\n', ""),
+     "buttons.en.directx: is required"),
+    ("a description of no button", replace('notes = "What is new', 'news = "What is new'),
+     "descriptions.en.news: is no button of the menu"),
+    ("a sound that is no WAV", sound("press.wav", b"not a sound"),
+     "%s: is not a WAV file" % os.path.join("art", "press.wav")),
+    ("a compressed sound", sound("hover.wav", wave(format_tag=2)), "hover.wav: is not PCM"),
+    ("a sound over 1 MB", sound("opening.wav", wave(samples=b"\0" * 1048576)),
+     "opening.wav: is 1048620 bytes; a sound may have at most 1048576"),
 ]
 
 
@@ -109,6 +146,26 @@ class BrokenProfiles(unittest.TestCase):
                 self.assertIn(message, run.stderr)
                 self.assertFalse(os.path.exists(os.path.join(output, "GameProfile.h")),
                                  "no header for the compiler to take")
+
+
+class Menus(unittest.TestCase):
+    def test_a_button_that_moves_between_states_has_pictures_for_each_row(self):
+        # Uninstall just above Exit: when installed, every button above it sits a row higher.
+        with tempfile.TemporaryDirectory() as scratch:
+            profile = os.path.join(scratch, "game")
+            shutil.copytree(EXAMPLE, profile)
+            replace('[[menu]]\naction = "uninstall"\nkey = "Tidewright"\n\n', "")(profile)
+            replace('[[menu]]\naction = "exit"', '[[menu]]\naction = "uninstall"\nkey = "Tidewright"'
+                    '\n\n[[menu]]\naction = "exit"')(profile)
+            output = os.path.join(scratch, "out")
+            subprocess.run([sys.executable, os.path.join(ROOT, "tools", "profile", "make_game.py"),
+                            profile, output], check=True)
+            with open(os.path.join(output, "bitmaps.rc")) as f:
+                pictures = f.read()
+            # Manual: second of nine when installed (y = 66), third of nine, under DirectX, not.
+            self.assertIn("IDB_MANUAL_BTN_UP_EN BITMAP", pictures)
+            self.assertIn("IDB_MANUAL_BTN_Y106_UP_EN BITMAP", pictures)
+            self.assertNotIn("IDB_EXIT_BTN_Y", pictures)
 
 
 if __name__ == "__main__":

@@ -135,6 +135,12 @@ std::string GameKey(bool wow64)
     return wow64 ? root + "Wow6432Node\\" + key.substr(root.size()) : key;
 }
 
+std::string UninstallKey()
+{
+    static const std::string key = testenv::Narrow(TableWord(L"@uninstall.key"), CP_ACP);
+    return key.empty() ? key : "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + key;
+}
+
 void TestRegistry::Set(HKEY hive, const std::string& key, const std::string& name, DWORD type,
                        const std::string& bytes)
 {
@@ -149,9 +155,11 @@ void TestRegistry::Set(HKEY hive, const std::string& key, const std::string& nam
 void TestRegistry::Clear()
 {
     const std::string keys[] = {GameKey(), GameKey(true), kAppPaths + std::string("AcroRd32.exe"),
-                                kAppPaths + std::string("Acrobat.exe")};
+                                kAppPaths + std::string("Acrobat.exe"), UninstallKey()};
     for (HKEY hive : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
         for (const std::string& key : keys) {
+            if (key.empty())
+                continue;
             const size_t split = key.rfind('\\');
             HKEY parent = nullptr;
             if (RegOpenKeyExA(hive, key.substr(0, split).c_str(), 0, KEY_ALL_ACCESS | ViewOf(key),

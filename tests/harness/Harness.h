@@ -43,6 +43,8 @@ bool FileExists(const std::wstring& path);
 std::wstring TableWord(const std::wstring& word);
 // The game's registry key, as 32-bit programs see it on 64-bit Windows when WOW64.
 std::string GameKey(bool wow64 = false);
+// The key under which Windows keeps the game's uninstaller, when its menu has Uninstall.
+std::string UninstallKey();
 constexpr char kAppPaths[] = "Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
 
 // Every key a test may touch under the game's and Adobe's keys is removed before and after it.

@@ -173,8 +173,9 @@ TEST_F(LauncherWindow, OnAScreenOfAnotherScaleTakesTheSuggestedPlaceAndScalesIts
             EXPECT_EQ(exit.right * 1000 + exit.bottom, 942756);
             EXPECT_EQ(PixelsDiffering(Window(), exit, L"IDB_EXIT_BTN_UP_EN_2X", {0, 0}, {600, 64}),
                       0);
-            EXPECT_EQ(PixelsDiffering(Window(), {700, 0, 1270, 300}, LargestBitmap(L"#131").c_str(),
-                                      {700, 0}, {1270, 790}),
+            // Right of the column and below where the example game's descriptions show.
+            EXPECT_EQ(PixelsDiffering(Window(), {950, 340, 1270, 790},
+                                      LargestBitmap(L"#131").c_str(), {950, 340}, {1270, 790}),
                       0)
                 << "the large background";
         }
@@ -203,10 +204,14 @@ TEST_F(LauncherWindow, InHighContrastShowsItsTextsInTheSystemsColours)
     ShowWindow(Window(), SW_SHOWNA);
     ::SendMessageW(Window(), WM_KEYDOWN, VK_TAB, 0);
     switchTo(TRUE);
-    // Inside the frames of the top button (selected) and of Exit; the logo's place; the rest.
-    const RECT top = {173, 188, 469, 216}, exit = {173, 348, 469, 376}, logo = {0, 0, 130, 116},
-               plain = {480, 0, 620, 100};
-    EXPECT_EQ(count(plain, COLOR_WINDOW), 140 * 100) << "a plain window";
+    // Inside the frames of the top button (Install, selected) and of Exit; the logo's place; the
+    // rest, above where the example game's descriptions show.
+    RECT top;
+    GetWindowRect(GetDlgItem(Window(), kInstallId), &top);
+    MapWindowPoints(HWND_DESKTOP, Window(), reinterpret_cast<POINT*>(&top), 2);
+    InflateRect(&top, -2, -2);
+    const RECT exit = {173, 348, 469, 376}, logo = {0, 0, 130, 116}, plain = {480, 0, 620, 20};
+    EXPECT_EQ(count(plain, COLOR_WINDOW), 140 * 20) << "a plain window";
     EXPECT_GT(count(logo, COLOR_WINDOWTEXT), 20) << "the title in place of the logo";
     EXPECT_GT(count(exit, COLOR_BTNFACE), 296 * 28 / 2);
     EXPECT_GT(count(exit, COLOR_BTNTEXT), 20) << "Exit's label";
