@@ -726,15 +726,17 @@ void World::ExpectSound(const std::wstring& what)
         << ReadWholeFile(SoundCapture()).size() << " bytes";
 }
 
-// An Explorer window shows the folder.
+// An Explorer window shows the folder: its title is the folder's name.
 void World::ExpectExplorer(const std::wstring& folder)
 {
+    const std::wstring path = folder.substr(0, folder.find_last_not_of(L'\\') + 1);
+    const std::wstring name = path.substr(path.rfind(L'\\') + 1);
     EXPECT_TRUE(WaitUntil(
         [&] {
             for (DWORD id : FolderExplorers()) {
                 wchar_t title[MAX_PATH] = L"";
                 GetWindowTextW(FolderWindowOf(id), title, MAX_PATH);
-                if (folder.find(title) != std::wstring::npos && title[0] != L'\0')
+                if (name == title)
                     return true;
             }
             return false;
