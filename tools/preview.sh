@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A contact sheet for reviewing a game's launcher: the launcher that ships, started under Wine
 # in every language its profile carries, as Install offers it, as Play offers it and with the
-# pointer on Manual at 100 %, and as Play offers it at 200 % display scale (the first language
+# pointer on Manual (or the second button) at 100 %, and as Play offers it at 200 % display scale (the first language
 # also at 150 %), each language in a row of build/preview.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,7 +21,8 @@ as_root() {
 # it is cut away. The pointer's resting place is outside the window at every scale.
 desktop=1280x1024
 window=635x416+322+304
-manual_button="$((322 + 171 + 150)) $((304 + 21 + 186 + 40 + 16))"
+read -r pointed pointed_top <<<"$GAME_POINTED"
+pointed_button="$((322 + 171 + 150)) $((304 + 21 + pointed_top + 16))"
 away="1000 20"
 
 disc="$PWD/build/preview-disc"
@@ -70,7 +71,7 @@ for language in $GAME_LANGUAGES; do
     shoot "$language-1-Install" "$away"
     installed add 'C:\windows'
     shoot "$language-2-Play" "$away"
-    shoot "$language-3-Manual hovered" "$manual_button"
+    shoot "$language-3-${pointed^} pointed at" "$pointed_button"
     shoot "$language-4-Play at 200 %" "$away" 200
     if [ "$language" = "${GAME_LANGUAGES%% *}" ]; then
         shoot "$language-5-Play at 150 %" "$away" 150

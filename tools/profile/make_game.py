@@ -236,9 +236,17 @@ def environment(profile):
               ("GAME_MENU_PROGRAMS", " ".join(e.program.replace("\\", "/") for e in profile.menu
                                               if e.action == "program")),
               ("GAME_SOUNDS", " ".join(sorted(profile.sounds))),
+              # The button the preview points at once installed: Manual, else the second.
+              ("GAME_POINTED", pointed(profile)),
               ("GAME_MENU_FOLDERS", " ".join(e.folder.replace("\\", "/") or "." for e in profile.menu
                                              if e.action == "explore"))]
     return "".join("%s=%s\n" % (name, shell_value(value)) for name, value in values)
+
+
+def pointed(profile):
+    column = [(face, top) for _, face, top in game_menu.column(profile.menu, game_menu.INSTALLED)]
+    manual = [place for place in column if place[0] == "manual"]
+    return "%s %d" % (manual or column[1:] or column)[0]
 
 
 def profile_path(profile):
