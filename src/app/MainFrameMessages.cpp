@@ -98,6 +98,8 @@ void CMainFrame::SelectPreviousButton()
 
 void CMainFrame::MoveSelection(int step)
 {
+    if (m_buttonCount == 0)
+        return;
     if (m_selected != -1)
         SetButtonHover(m_selected, false);
     // From no selection, forward lands on the top button and backward on Exit.

@@ -19,6 +19,13 @@ bool IsFile(const WideString& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+// What follows the program: its arguments, without the spaces before them.
+WideString ArgumentsFrom(const WideString& line, size_t end)
+{
+    const size_t start = line.find_first_not_of(L' ', end);
+    return start == WideString::npos ? WideString() : line.substr(start);
+}
+
 // A command line as Windows takes an uninstaller's: a quoted program, or an unquoted one whose
 // path may hold spaces, found as Windows finds it: the shortest start of the line, up to a
 // space, that names a file (as it stands or with .exe added).
@@ -27,18 +34,18 @@ ButtonCommand SplitCommandLine(const WideString& line)
     if (!line.empty() && line[0] == L'"') {
         const size_t close = line.find(L'"', 1);
         if (close == WideString::npos)
-            return {line.substr(1), WideString(), WideString()};
-        const size_t start = line.find_first_not_of(L' ', close + 1);
-        return {line.substr(1, close - 1),
-                start == WideString::npos ? WideString() : line.substr(start), WideString()};
+            return {line.substr(1), WideString()};
+        return {line.substr(1, close - 1), ArgumentsFrom(line, close + 1)};
     }
     for (size_t space = line.find(L' '); space != WideString::npos;
          space = line.find(L' ', space + 1)) {
         const WideString program = line.substr(0, space);
-        if (IsFile(program) || IsFile(program + kProgramExtension))
-            return {program, line.substr(line.find_first_not_of(L' ', space)), WideString()};
+        if (IsFile(program))
+            return {program, ArgumentsFrom(line, space)};
+        if (IsFile(program + kProgramExtension))
+            return {program + kProgramExtension, ArgumentsFrom(line, space)};
     }
-    return {line, WideString(), WideString()};
+    return {line, WideString()};
 }
 
 void ShowNoUninstallerMessage()
