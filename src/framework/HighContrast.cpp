@@ -7,7 +7,6 @@ namespace {
 int g_answer = kAskTheSystem;
 constexpr int kTextLength = 256;
 
-// The message font, made for the DPI: the system gives it at its own.
 bool AskTheSystem()
 {
     HIGHCONTRASTW contrast = {};
@@ -63,6 +62,7 @@ void DrawWindowTextPlainly(const DRAWITEMSTRUCT& item, int textColour, int backg
     DeleteObject(font);
 }
 
+// Made for the DPI: the system gives the font at its own.
 HFONT CreateMessageFont(UINT dpi)
 {
     NONCLIENTMETRICSW metrics = {};

@@ -492,18 +492,19 @@ std::set<int> World::Slots(const std::wstring& words)
     return slots;
 }
 
-int World::RowTop(int slot)
+int World::RowTop(int slot, int count)
 {
-    return kBottomRowTop - kRowPitch * (static_cast<int>(Column().size()) - 1 - slot);
+    return kBottomRowTop - kRowPitch * (count - 1 - slot);
 }
 
 // Whether the slot's place in the column shows its picture in the state.
 bool World::Shows(int slot, const wchar_t* state)
 {
-    const ColumnFace face = Column()[slot];
+    const std::vector<ColumnFace> column = Column();
+    const ColumnFace& face = column[slot];
     const std::wstring picture =
         face.pictures + L"_" + state + L"_" + Expand(L"@" + face.id + L".pictures");
-    const int top = RowTop(slot);
+    const int top = RowTop(slot, static_cast<int>(column.size()));
     return Differing({kColumnLeft, top, kColumnLeft + kButtonWidth, top + kButtonHeight}, picture,
                      {0, 0}, {kButtonWidth, kButtonHeight}) == 0;
 }
@@ -532,7 +533,7 @@ int World::Differing(const RECT& rect, std::wstring picture, POINT origin, SIZE 
 std::set<int> World::LitSlots()
 {
     std::set<int> lit;
-    for (int slot = 0; slot < ColumnSize(); ++slot) {
+    for (int slot = 0, count = ColumnSize(); slot < count; ++slot) {
         if (Shows(slot, L"ROLLOVER"))
             lit.insert(slot);
     }
@@ -562,7 +563,7 @@ void World::Expect(const std::wstring& outcome)
                 },
                 m_pointedAtButton ? kRolloverWait : kOutcomeWait))
                 << Utf8(clause);
-            for (int slot = 0; slot < ColumnSize(); ++slot)
+            for (int slot = 0, count = ColumnSize(); slot < count; ++slot)
                 EXPECT_TRUE(expected.count(slot) != 0 || Shows(slot, L"UP")) << "slot " << slot;
         } else if (clause == L"names") {
             ExpectNames();
@@ -651,7 +652,7 @@ HWND World::ChildAt(int left, int top)
 
 HWND World::ColumnButton(int slot)
 {
-    return ChildAt(Scaled(kColumnLeft), Scaled(RowTop(slot)));
+    return ChildAt(Scaled(kColumnLeft), Scaled(RowTop(slot, ColumnSize())));
 }
 
 // The logo is named by the title and each button by its label, in its pictures' language.
@@ -808,6 +809,6 @@ void World::ExpectLook()
     EXPECT_EQ(Differing({480, 0, kClientSize.cx, kClientSize.cy}, L"#131", {480, 0}, kClientSize),
               0)
         << "the background";
-    for (int slot = 0; slot < ColumnSize(); ++slot)
+    for (int slot = 0, count = ColumnSize(); slot < count; ++slot)
         EXPECT_TRUE(Shows(slot, L"UP")) << "slot " << slot;
 }

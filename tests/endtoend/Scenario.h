@@ -78,7 +78,7 @@ private:
     int Differing(const RECT& rect, std::wstring picture, POINT origin, SIZE size);
     std::vector<ColumnFace> Column();
     int ColumnSize() { return static_cast<int>(Column().size()); }
-    int RowTop(int slot);
+    static int RowTop(int slot, int count);
     std::set<int> Slots(const std::wstring& words);
     bool Shows(int slot, const wchar_t* state);
     std::set<int> LitSlots();

@@ -16,7 +16,8 @@ INSTALLED, NOT_INSTALLED = "installed", "not-installed"
 STATES = [INSTALLED, NOT_INSTALLED]
 SHOWS = {"always": STATES, INSTALLED: [INSTALLED], NOT_INSTALLED: [NOT_INSTALLED]}
 
-# Each action's fields beyond action, id and show: (name, kind, required).
+# Each action's fields beyond action, id and show: (name, kind, required). The first is what the
+# button acts on, its target.
 ACTIONS = {
     "play": [], "manual": [], "readme": [], "web": [], "exit": [],
     "uninstall": [("key", "key", True)],
@@ -121,6 +122,9 @@ def read_entry(reader, item, field):
         setattr(entry, name, read_field(reader, item, "%s.%s" % (field, name), kind, required))
     for name in sorted(set(item) - known):
         reader.fail("%s.%s" % (field, name), "is not a field of a %s button" % action)
+    # By language: (default, {language: text}).
+    target = getattr(entry, ACTIONS[action][0][0]) if ACTIONS[action] else None
+    entry.target = target if isinstance(target, tuple) else (target, {})
     return entry
 
 

@@ -466,7 +466,8 @@ def write_pictures(profile, folder):
     small_background = None
     for k, suffix, _ in SCALES:
         black = Image.new("RGB", times(BACKGROUND_SIZE, k))
-        background = art.picture(["background"], BACKGROUND_SIZE, black, k) or draw_background(column_top, k)
+        background = (art.picture(["background"], BACKGROUND_SIZE, black, k) or
+                      draw_background(column_top, k))
         write("IDB_BACKGROUND" + suffix, background, "background" + suffix.lower())
         if background is ENLARGED:
             # What the launcher will show, for the pictures drawn over it.

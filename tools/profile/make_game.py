@@ -125,11 +125,8 @@ def menu_macros(profile):
             faces.append("{%s, %s, %s}" % (c_literal(bases[face, top]),
                                            tables.add(*by_face(profile.labels, face)),
                                            tables.add(*by_face(profile.descriptions, face))))
-        target = {"uninstall": lambda: (entry.key, {}), "program": lambda: (entry.program, {}),
-                  "explore": lambda: (entry.folder, {}), "document": lambda: entry.file,
-                  "link": lambda: entry.address}.get(entry.action, lambda: (None, {}))()
         rows.append("{ACTION_%s, {%s}, %s, %s, %s}" % (
-            entry.action.upper(), ", ".join(faces), tables.add(*target),
+            entry.action.upper(), ", ".join(faces), tables.add(*entry.target),
             c_literal(getattr(entry, "parameters", ""), wide=True),
             "true" if getattr(entry, "close", False) else "false"))
     area = profile.description_area or (0, 0, 0, 0)
