@@ -140,6 +140,9 @@ void CMainFrame::ActivateSelectedButton()
 void CMainFrame::OnButtonHover(CRolloverBitmapButton* button)
 {
     const int hovered = SlotOf(button);
+    // The sound marks a change of the lit button. A click takes the pointer for as long as the
+    // button is held, and its return to the pressed button must not cut the press's sound short.
+    const bool selectionMoves = hovered != m_selected;
     if (m_selected != -1 && m_selected != hovered)
         SetButtonHover(m_selected, false);
     m_selected = hovered;
@@ -147,7 +150,7 @@ void CMainFrame::OnButtonHover(CRolloverBitmapButton* button)
     if (m_selected != -1 && GetForegroundWindow() == m_hWnd)
         FocusSelectedButton();
     ShowLitDescription();
-    if (m_selected != -1)
+    if (m_selected != -1 && selectionMoves)
         m_sounds.Play(SOUND_HOVER);
 }
 
