@@ -24,7 +24,7 @@ def language_id(code):
 
 
 def shorthands(profile):
-    prefixes = profile.reader_prefixes + profile.reader_prefixes[:1]
+    prefixes = (profile.reader_prefixes or [""]) * 2
     return [
         ("@game-key", profile.key),
         # Where the demo setup installs, under Program Files, as the key is under Software.
@@ -35,6 +35,7 @@ def shorthands(profile):
         ("@setup-file", profile.setup[2:] if profile.setup.startswith(".\\") else profile.setup),
         ("@setup-parameters", profile.setup_parameters),
         ("@site", profile.web),
+        ("@game-title", profile.title),
         ("@app-title", profile.application_title),
         ("@adobe", "@disc\\" + profile.reader_folder),
         # The newest installer's name and an older one's (the same when there is one).

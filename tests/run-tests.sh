@@ -7,9 +7,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/wine/env.sh
 
-tools/disc/make_disc.sh build/win64/test-disc build/win64
-tools/disc/make_disc.sh build/win32-tests/test-disc build/win32
-tools/disc/make_iso.sh >/dev/null
+# The scenarios' demo discs, whatever the profile's own files; the disc that ships, as
+# `make disc` writes it (stand-ins for a profile without files of its own); and a publisher's
+# disc read back from its image.
+source build/win32/game/game.env
+tools/disc/make_disc.py --stand-ins "$GAME_PROFILE" build/win64/test-disc build/win64
+tools/disc/make_disc.py --stand-ins "$GAME_PROFILE" build/win32-tests/test-disc build/win32
+DISC_OPTIONS=--or-stand-ins tools/disc/make_iso.sh >/dev/null
+tests/files/publisher_disc.sh build/win32-tests/recorder.exe
 
 # Wine's own associations would hand documents and addresses to the host's programs: each
 # test makes the ones it needs. One test program runs on a small desktop of its own.

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # A contact sheet for reviewing a game's launcher: the launcher that ships, started under Wine
-# in every language its profile carries, as Install offers it, as Play offers it and with the
-# pointer on Manual (or the second button) at 100 %, and as Play offers it at 200 % display scale (the first language
-# also at 150 %), each language in a row of build/preview.png.
+# in every language its profile carries, as Install offers it, as Play offers it (with the
+# version of the disc's game in its caption) and with the pointer on Manual (or the second
+# button) at 100 %, and as Play offers it at 200 % display scale (the first language also at
+# 150 %), each language in a row of build/preview.png; and a row of the first language with
+# each button lit in turn, which shows every description.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/wine/env.sh
@@ -27,7 +29,13 @@ away="1000 20"
 
 disc="$PWD/build/preview-disc"
 shots="$PWD/build/preview"
-tools/disc/make_disc.sh "$disc" build/win32
+tools/disc/make_disc.py --or-stand-ins "$GAME_PROFILE" "$disc" build/win32
+# The game whose version the caption shows: the stand-in the demo setup installs, else the
+# publisher's game where the disc carries it as it is.
+game="$disc/payload/$GAME_DEFAULT_APP_FILE"
+[ -f "$game" ] || game="$disc/$GAME_DEFAULT_APP_FILE"
+[ -f "$game" ] || echo "preview: no game program at $GAME_DEFAULT_APP_FILE on the disc: the" \
+    "caption shows v. 0.0.0"
 rm -rf "$shots" && mkdir -p "$shots"
 wine_env_prefix "$PWD/build/preview-prefix" "$desktop"
 wine_env_display
@@ -37,8 +45,14 @@ wine_env_server
 installed() {
     local view
     for view in 32 64; do
-        "$WINE" reg "$1" "HKLM\\$GAME_REGISTRY_KEY" /f /reg:$view \
-            ${2:+/v "$GAME_PATH_VALUE" /d "$2"} >/dev/null 2>&1 || true
+        if [ "$1" = delete ]; then
+            "$WINE" reg delete "HKLM\\$GAME_REGISTRY_KEY" /f /reg:$view >/dev/null 2>&1 || true
+            continue
+        fi
+        "$WINE" reg add "HKLM\\$GAME_REGISTRY_KEY" /f /reg:$view /v "$GAME_PATH_VALUE" \
+            /d "$("$WINE" winepath -w "$(dirname "$game")")" >/dev/null 2>&1 || true
+        "$WINE" reg add "HKLM\\$GAME_REGISTRY_KEY" /f /reg:$view /v "$GAME_APP_FILE_VALUE" \
+            /d "$("$WINE" winepath -w "$game")" >/dev/null 2>&1 || true
     done
 }
 
@@ -69,12 +83,17 @@ for language in $GAME_LANGUAGES; do
     locale -a | grep -qix "$locale.utf-\?8" || as_root localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
     installed delete
     shoot "$language-1-Install" "$away"
-    installed add 'C:\windows'
+    installed add
     shoot "$language-2-Play" "$away"
     shoot "$language-3-${pointed^} pointed at" "$pointed_button"
     shoot "$language-4-Play at 200 %" "$away" 200
     if [ "$language" = "${GAME_LANGUAGES%% *}" ]; then
         shoot "$language-5-Play at 150 %" "$away" 150
+        number=0
+        for top in $GAME_BUTTON_TOPS; do
+            number=$((number + 1))
+            shoot "${language}_lit-$number-button $number lit" "$((322 + 171 + 150)) $((304 + 21 + top + 16))"
+        done
     fi
 done
 installed delete

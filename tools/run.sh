@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Lays out the disc that ships (the i386 launcher, setup, game and reader stand-in) in
-# build/disc and opens the launcher there under Wine. With no display it renders the window on
-# a private Xvfb, saves build/launcher.png and exits.
+# Lays out the disc that ships (the i386 launcher with the profile's disc files, or the demo
+# setup, game and reader stand-in where it has none) in build/disc and opens the launcher there
+# under Wine. With no display it renders the window on a private Xvfb, saves build/launcher.png
+# and exits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/wine/env.sh
 trap wine_env_cleanup EXIT
 
 disc="$PWD/build/disc"
-tools/disc/make_disc.sh "$disc" build/win32
+source build/win32/game/game.env
+tools/disc/make_disc.py --or-stand-ins "$GAME_PROFILE" "$disc" build/win32
 
 # SCALE=125, 150 or 200 shows it as on a screen of that display scale, on a desktop as much
 # larger than 1024 x 768.

@@ -29,15 +29,51 @@ missing_packages() {
     printf '%s\n' "${wanted[@]}"
 }
 
+# The archive can be caught mid-sync: one index of a suite then fails to download ("File has
+# unexpected size"), while the others are whole. apt retries it; if it still fails, the packages
+# are installed without that suite (pinned below every other for this install alone, so that
+# the two architectures of a package keep one version), and set-up says which index it skipped.
+update_indices() {
+    local attempt
+    for attempt in 1 2 3; do
+        as_root apt-get update -qq -o Acquire::Retries=3 2>"$apt_log" && return 0
+        sleep "$attempt"
+    done
+    return 1
+}
+
+# The suites whose indices could not be fetched, one a line.
+failed_suites() {
+    sed -n 's|^E: Failed to fetch .*/dists/\([^/]*\)/.*|\1|p' "$apt_log" | sort -u
+}
+
 install_packages() {
     local wanted
     mapfile -t wanted < <(missing_packages)
     [ "${#wanted[@]}" -eq 0 ] || [ -z "${wanted[0]}" ] && return 0
     echo "setup: installing ${wanted[*]}"
     dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
-    as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${wanted[@]}" >/dev/null
+    apt_log=$(mktemp)
+    trap 'rm -f "$apt_log"' EXIT
+    local pins=() skipped=() suite
+    if ! update_indices; then
+        mapfile -t skipped < <(failed_suites)
+        [ "${#skipped[@]}" -gt 0 ] || { cat "$apt_log" >&2; exit 1; }
+        mkdir -p build/apt
+        for suite in "${skipped[@]}"; do
+            printf 'Package: *\nPin: release n=%s\nPin-Priority: 100\n\n' "$suite"
+        done >build/apt/skipped-suites.pref
+        pins=(-o Dir::Etc::Preferences="$PWD/build/apt/skipped-suites.pref")
+    fi
+    if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get "${pins[@]}" install -y -qq \
+        --no-install-recommends "${wanted[@]}" >/dev/null; then
+        [ "${#skipped[@]}" -eq 0 ] || echo "setup: the index of ${skipped[*]} failed to download" \
+            "(the archive may be mid-sync: $(grep -m1 -o 'Failed to fetch [^ ]*' "$apt_log"));" \
+            "run make test again later" >&2
+        exit 1
+    fi
+    [ "${#skipped[@]}" -eq 0 ] || echo "setup: skipped the index of ${skipped[*]}, which failed" \
+        "to download (the archive may be mid-sync); installed from the others"
 }
 
 generate_locales() {

@@ -278,6 +278,7 @@ World::World(const Placeholders& words)
                                    {L"@long", m_other.PathOfLength(kLongestFolder)},
                                    {L"@programs", testenv::programs},
                                    {L"@demo", testenv::demoDisc},
+                                   {L"@publisher-disc", testenv::publisherDisc},
                                    {L"@program-files", programFiles},
                                    {L"@notepad", std::wstring(system) + L"\\notepad.exe"}});
 }

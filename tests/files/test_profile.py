@@ -4,15 +4,22 @@
 Each case copies games/example, breaks one thing and runs the build's own step
 (tools/profile/make_game.py) on it. Standard library and Pillow only.
 """
+import copy
+import datetime
+import functools
 import os
 import shutil
 import struct
 import subprocess
 import sys
 import tempfile
+import tomllib
 import unittest
 
 from PIL import Image
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "profile"))
+import game_profile  # noqa: E402
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 EXAMPLE = os.path.join(ROOT, "games", "example")
@@ -46,8 +53,12 @@ def sound(name, data):
     return edit
 
 
-def wave(format_tag=1, samples=b"\0\0" * 100):
-    fmt = struct.pack("<HHIIHH", format_tag, 1, 22050, 44100, 2, 16)
+def wave(format_tag=1, samples=b"\0\0" * 100, bits=16, sub_format=None):
+    fmt = struct.pack("<HHIIHH", format_tag, 1, 22050, 44100, 2, bits)
+    if sub_format is not None:
+        # WAVE_FORMAT_EXTENSIBLE: the format proper in its sub-format's GUID.
+        fmt += struct.pack("<HHI", 22, bits, 4) + struct.pack("<H", sub_format) + \
+            bytes.fromhex("000000001000800000aa00389b71")
     body = b"WAVE" + b"fmt " + struct.pack("<I", len(fmt)) + fmt + b"data" + \
         struct.pack("<I", len(samples)) + samples
     return b"RIFF" + struct.pack("<I", len(body)) + body
@@ -92,8 +103,8 @@ BROKEN = [
      "art/background.png: is 20000 x 20000 pixels; it must be 635 x 395"),
     ("two pictures whose names differ only in case", picture("Logo.png", (130, 116)),
      "art/Logo.png and logo.png: two pictures of one name"),
-    ("a label in no font", replace('exit = "終了"', 'exit = "終了\U00010000"'),
-     "game.toml: buttons.ja.exit: '\U00010000' (U+10000) is in no font the pictures are drawn with"),
+    ("an icon letter in no font", replace('icon = "T"', 'icon = "\U00010000"'),
+     "game.toml: logo.icon: '\U00010000' (U+10000) is in no font the pictures are drawn with"),
     ("a reader prefix leaving its folder", replace('"ReaderSetup11_"', "'..\\..\\x_'"),
      "reader.prefixes: '..\\..\\x_' must be the start of a file name in the reader folder"),
     ("a key outside Software", replace("key = 'Software\\", "key = 'System\\"),
@@ -101,7 +112,7 @@ BROKEN = [
     ("no English labels", replace("[buttons.en]", "[buttons.it]"),
      "buttons.en: is required"),
     ("not TOML", replace("[web]", "[web"), "game.toml: is not TOML"),
-    ("not UTF-8", encode_as("cp1252"), "game.toml: line 54: is not UTF-8 (byte 0x99)"),
+    ("not UTF-8", encode_as("cp1252"), "game.toml: line 36: is not UTF-8 (byte 0x96)"),
     ("a version number over 16 bits", replace('file_version = "2', 'file_version = "70000'),
      "version.file_version: '70000.1.0' has a number over 65535"),
     ("an absolute document path", replace("'docs\\Tidewright_Help.rtf'", "'C:\\Help.rtf'"),
@@ -116,9 +127,9 @@ BROKEN = [
      "menu.10.id: 'play' is a second button of that id"),
     ("ten buttons in one state", replace('show = "not-installed"', 'show = "always"'),
      "menu: shows 10 buttons when the game is installed; from 1 to 9 fit"),
-    ("an absolute program", replace("'redist\\dxsetup.exe'", "'C:\\dxsetup.exe'"),
+    ("an absolute program", replace("'redist\\DirectX June 2010\\DXSETUP.exe'", "'C:\\dxsetup.exe'"),
      "menu.3.program: 'C:\\dxsetup.exe' must be a path inside its folder"),
-    ("a folder climbing out", replace("folder = 'extras\\'", "folder = '..\\'"),
+    ("a folder climbing out", replace("folder = 'Bonus Content\\'", "folder = '..\\'"),
      "menu.9.folder: '..\\' must be a path inside its folder"),
     ("a button without its English label", replace('directx = "Install DirectX"\n', ""),
      "buttons.en.directx: is required"),
@@ -126,9 +137,44 @@ BROKEN = [
      "descriptions.en.news: is no button of the menu"),
     ("a sound that is no WAV", sound("press.wav", b"not a sound"),
      "%s: is not a WAV file" % os.path.join("art", "press.wav")),
-    ("a compressed sound", sound("hover.wav", wave(format_tag=2)), "hover.wav: is not PCM"),
+    ("a compressed sound", sound("hover.wav", wave(format_tag=2)), "hover.wav: is compressed (format 0x0002), not PCM"),
     ("a sound over 1 MB", sound("opening.wav", wave(samples=b"\0" * 1048576)),
      "opening.wav: is 1048620 bytes; a sound may have at most 1048576"),
+    ("a 24-bit sound", sound("hover.wav", wave(bits=24, format_tag=0xFFFE, sub_format=1)),
+     "hover.wav: is 24-bit PCM: 8- and 16-bit play everywhere; convert it to 16-bit PCM"),
+    ("a floating-point sound", sound("hover.wav", wave(bits=32, format_tag=3)),
+     "hover.wav: is 32-bit floating point, not PCM"),
+    ("a misspelt table", replace("[sounds]", "[sound]"),
+     "game.toml: sound: is not a table of the profile; did you mean [sounds]?"),
+    ("a misspelt language table", replace("[descriptions.en]", "[descripton.en]"),
+     "game.toml: descripton: is not a table of the profile; did you mean [descriptions]?"),
+    ("a misspelt field", replace("volume_label", "volume_lable"),
+     "game.toml: disc.volume_lable: is not a field of [disc]; did you mean volume_label?"),
+    ("an emoji the system draws", replace('exit = "Closes this window."', 'exit = "Bye \U0001F44B"'),
+     "descriptions.en.exit: '\U0001F44B' (U+1F44B) is in no font Windows draws this text with"),
+    ("a misspelt field and two stray files in art, all told at once",
+     lambda folder: (replace("volume_label", "volume_lable")(folder),
+                     picture("notes.png.bak", (1, 1), format="PNG")(folder),
+                     picture("cover.jpg", (1, 1))(folder)),
+     ["disc.volume_lable: is not a field of [disc]",
+      "art/notes.png.bak: the art folder takes PNG pictures", "art/cover.jpg: the art folder"]),
+]
+# Each is still a profile that builds: what one build can show at once, and the example's own
+# texts copied into a profile without its pictures and sounds.
+ACCEPTED = [
+    ("a byte-order mark, PCM in an extensible header and 8-bit, a sound named with spaces and "
+     "capitals, and what Explorer and Finder leave in art", [
+         encode_as("utf-8-sig"),
+         sound("hover.wav", wave(format_tag=0xFFFE, sub_format=1)),
+         sound("press.wav", wave(bits=8)),
+         lambda folder: os.rename(os.path.join(folder, "art", "opening.wav"),
+                                  os.path.join(folder, "art", "Opening Sound.WAV")),
+         replace('opening = "opening.wav"', 'opening = "opening sound.wav"'),
+         lambda folder: [open(os.path.join(folder, "art", name), "w").close()
+                         for name in ("Thumbs.db", "desktop.ini", ".DS_Store", "._logo.png")]]),
+    ("the example's texts without its pictures or sounds", [
+        lambda folder: shutil.rmtree(os.path.join(folder, "art")),
+        replace('[sounds]\nhover = "hover.wav"\npress = "press.wav"\nopening = "opening.wav"\n', "")]),
 ]
 
 
@@ -143,9 +189,58 @@ class BrokenProfiles(unittest.TestCase):
                 run = subprocess.run([sys.executable, os.path.join(ROOT, "tools", "profile", "make_game.py"),
                                       profile, output], capture_output=True, text=True)
                 self.assertNotEqual(run.returncode, 0)
-                self.assertIn(message, run.stderr)
+                for text in [message] if isinstance(message, str) else message:
+                    self.assertIn(text, run.stderr)
                 self.assertFalse(os.path.exists(os.path.join(output, "GameProfile.h")),
                                  "no header for the compiler to take")
+
+
+class AcceptedProfiles(unittest.TestCase):
+    def test_each_builds(self):
+        for name, edits in ACCEPTED:
+            with self.subTest(name), tempfile.TemporaryDirectory() as scratch:
+                profile = os.path.join(scratch, "game")
+                shutil.copytree(EXAMPLE, profile)
+                for edit in edits:
+                    edit(profile)
+                run = subprocess.run([sys.executable, os.path.join(ROOT, "tools", "profile", "make_game.py"),
+                                      profile, os.path.join(scratch, "out")], capture_output=True, text=True)
+                self.assertEqual(run.returncode, 0, run.stderr)
+
+
+class EveryTypeInEveryField(unittest.TestCase):
+    """Any TOML value in any place of the example's profile: a profile error naming the file,
+    never a traceback; a value of another type than the example's is refused."""
+    SAMPLES = ["text", 7, 2.5, True, datetime.date(2026, 1, 2), [1, "two"], {"name": "x"}]
+
+    def places(self, value, path=()):
+        if isinstance(value, dict):
+            for name, inner in value.items():
+                yield path + (name,), inner
+                yield from self.places(inner, path + (name,))
+        elif isinstance(value, list) and all(isinstance(item, dict) for item in value):
+            for index, inner in enumerate(value):
+                yield from self.places(inner, path + (index,))
+
+    def test_each(self):
+        with open(os.path.join(EXAMPLE, "game.toml"), "rb") as f:
+            example = tomllib.load(f)
+        for path, original in self.places(example):
+            for sample in self.SAMPLES:
+                data = copy.deepcopy(example)
+                parent = functools.reduce(lambda node, key: node[key], path[:-1], data)
+                parent[path[-1]] = sample
+                # A document or an address may be one text for every language.
+                by_language = isinstance(original, dict) and isinstance(sample, str)
+                with self.subTest(path=path, sample=sample):
+                    try:
+                        game_profile.read_data(data, EXAMPLE)
+                        refused = None
+                    except game_profile.ProfileError as error:
+                        refused = str(error)
+                        self.assertIn("game.toml: ", refused)
+                    if type(sample) is not type(original) and not by_language:
+                        self.assertIsNotNone(refused)
 
 
 class Menus(unittest.TestCase):

@@ -8,8 +8,9 @@
 
 namespace testenv {
 // Windows paths from the test command line: the launcher the end-to-end tests start, the PE32
-// that ships, the stand-in programs and stubs, the demo disc and the scenario table.
-extern std::wstring launcher, shipped, programs, demoDisc, scenarios;
+// that ships, the stand-in programs and stubs, the demo disc, a publisher's disc read back from
+// its image, and the scenario table.
+extern std::wstring launcher, shipped, programs, demoDisc, publisherDisc, scenarios;
 std::wstring Widen(const std::string& text, unsigned codePage = CP_UTF8);
 std::string Narrow(const std::wstring& text, unsigned codePage = CP_UTF8);
 } // namespace testenv

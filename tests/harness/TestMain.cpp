@@ -4,7 +4,7 @@
 
 namespace testenv {
 
-std::wstring launcher, shipped, programs, demoDisc, scenarios;
+std::wstring launcher, shipped, programs, demoDisc, publisherDisc, scenarios;
 
 std::wstring Widen(const std::string& text, unsigned codePage)
 {
@@ -29,11 +29,13 @@ std::string Narrow(const std::wstring& text, unsigned codePage)
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    const std::pair<const char*, std::wstring*> options[] = {{"--launcher=", &testenv::launcher},
-                                                             {"--shipped=", &testenv::shipped},
-                                                             {"--programs=", &testenv::programs},
-                                                             {"--disc=", &testenv::demoDisc},
-                                                             {"--scenarios=", &testenv::scenarios}};
+    const std::pair<const char*, std::wstring*> options[] = {
+        {"--launcher=", &testenv::launcher},
+        {"--shipped=", &testenv::shipped},
+        {"--programs=", &testenv::programs},
+        {"--disc=", &testenv::demoDisc},
+        {"--publisher-disc=", &testenv::publisherDisc},
+        {"--scenarios=", &testenv::scenarios}};
     for (int i = 1; i < argc; ++i) {
         for (const auto& option : options) {
             if (strncmp(argv[i], option.first, strlen(option.first)) != 0)

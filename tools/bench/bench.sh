@@ -19,7 +19,8 @@ else
 fi
 
 disc="$PWD/build/bench-disc"
-tools/disc/make_disc.sh "$disc" "$tree"
+source "$tree/game/game.env"
+tools/disc/make_disc.py --stand-ins "$GAME_PROFILE" "$disc" "$tree"
 wine_env_prefix "$PWD/build/bench-prefix" 1280x1024
 wine_env_display
 wine_env_server
@@ -41,7 +42,6 @@ wine_env_scale 100
 
 # A game with an opening sound is measured once more against the same game built without it:
 # the first frame must not wait for the sound.
-source "$tree/game/game.env"
 GAME_NAME=$(basename "$GAME_PROFILE")
 if [[ " $GAME_SOUNDS " == *" opening "* ]]; then
     silent="$PWD/build/bench-silent"

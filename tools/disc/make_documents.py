@@ -94,8 +94,8 @@ def write(disc, name, data):
         f.write(data)
 
 
-def main(profile_folder, folders):
-    profile = read_profile(profile_folder)
+def stand_ins(profile):
+    """(name, contents) of every document the profile names."""
     title = profile.title
     files = []
     for name, code in documents(profile.manual, profile.manuals):
@@ -112,10 +112,15 @@ def main(profile_folder, folders):
             for name, code in documents(default, others):
                 lines = ["%s \u2013 %s" % (title, entry.id), "For: " + audience(code), "File: " + name]
                 files.append((name, document(name, lines, title)))
+    # A game without Manual or Readme may name none.
+    return [(name, data) for name, data in files if name]
+
+
+def write_all(profile, folders):
     for folder in folders:
-        for name, data in files:
+        for name, data in stand_ins(profile):
             write(folder, name, data)
 
 
 if __name__ == "__main__":
-    main(sys.argv[1], sys.argv[2:])
+    write_all(read_profile(sys.argv[1]), sys.argv[2:])

@@ -1,22 +1,30 @@
 #!/usr/bin/env bash
-# Writes the disc folder laid out from the shipped build as ISO 9660 with Joliet names (which
-# keep "™" and "®") and a volume label:
+# Writes the game's disc as an ISO image: ISO 9660 with Joliet names, which Windows reads (up to
+# 103 characters, spaces, case and any script kept), Rock Ridge (dates and modes kept) and the
+# profile's volume label.
 #
 #   tools/disc/make_iso.sh [ISO [FOLDER]]      by default build/disc.iso and build/iso-root
 #
-# With SIGN_CERT and SIGN_KEY set (tools/disc/sign.sh) the disc's programs are signed and
-# verified first; a disc that cannot be signed gets no ISO.
+# The disc is laid out in FOLDER by tools/disc/make_disc.py, from the publisher's folder the
+# profile names; a file the profile points at that is not there stops it, and no ISO is
+# written. DISC_FOLDER takes the disc's own files from another folder than the profile's;
+# DISC_OPTIONS=--or-stand-ins lays out the demo programs for a profile without one. With
+# SIGN_CERT and SIGN_KEY set (tools/disc/sign.sh) the launcher and the programs the profile
+# lists under [disc] sign are signed and verified first; a disc that cannot be signed gets no
+# ISO.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 iso="${1:-build/disc.iso}"
 root="${2:-build/iso-root}"
 rm -f "$iso"
-tools/disc/make_disc.sh "$root" build/win32
 source build/win32/game/game.env
-# The reader installer is not ours to sign: a real disc carries its maker's signed file.
+# shellcheck disable=SC2086
+/usr/bin/python3 tools/disc/make_disc.py ${DISC_OPTIONS:-} ${DISC_FOLDER:+--folder "$DISC_FOLDER"} \
+    "$GAME_PROFILE" "$root" build/win32
 if [ -n "${SIGN_CERT:-}${SIGN_KEY:-}" ]; then
-    tools/disc/sign.sh "$root/launcher.exe" "$root/$GAME_SETUP" \
-        "$root/payload/$GAME_DEFAULT_APP_FILE"
+    mapfile -t programs <"$root.signed"
+    tools/disc/sign.sh "${programs[@]}"
 fi
-xorriso -as mkisofs -quiet -J -joliet-long -r -V "$GAME_VOLUME_LABEL" -o "$iso" "$root"
+xorriso -as mkisofs -quiet -J -joliet-long -joliet-utf16 -R -V "$GAME_VOLUME_LABEL" \
+    -o "$iso" "$root"
 echo "Wrote $iso"

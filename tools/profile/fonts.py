@@ -10,9 +10,14 @@ import os
 from fontTools.ttLib import TTCollection, TTFont
 from PIL import ImageFont
 
-FOLDERS = {"DejaVu": "/usr/share/fonts/truetype/dejavu", "NotoS": "/usr/share/fonts/opentype/noto"}
+FOLDERS = {"DejaVu": "/usr/share/fonts/truetype/dejavu", "NotoS": "/usr/share/fonts/opentype/noto",
+           "tahoma": "/usr/share/wine/fonts"}
+# Symbols such as "✦" only the sans face has.
 LOOKS = {"sans": ["DejaVuSans-Bold.ttf", "NotoSansCJK-Bold.ttc"],
-         "serif": ["DejaVuSerif-Bold.ttf", "NotoSerifCJK-Bold.ttc"]}
+         "serif": ["DejaVuSerif-Bold.ttf", "NotoSerifCJK-Bold.ttc", "DejaVuSans-Bold.ttf"]}
+# What the system draws with: its message and caption font (Tahoma, as on XP and under Wine)
+# and, for Japanese, Chinese and Korean, the CJK font Windows links to it.
+SYSTEM_FONTS = ["tahoma.ttf", "NotoSansCJK-Bold.ttc"]
 # The face of Noto's CJK collections for each language's glyph forms; Chinese (simplified) for
 # a CJK character in a text of any other language.
 CJK_FACES = {"ja": 0, "ko": 1, "zh": 2}
@@ -57,6 +62,16 @@ def missing(look, text):
         return None
     every = set().union(*(characters(name) for name in LOOKS[look]))
     return first_outside(text, every) or first_outside(text, characters(LOOKS[look][0]))
+
+
+@functools.lru_cache(maxsize=None)
+def system_characters():
+    return frozenset().union(*(characters(name) for name in SYSTEM_FONTS))
+
+
+def system_missing(text):
+    """The first character of TEXT that the system's fonts would show as an empty box, or None."""
+    return first_outside(text, system_characters())
 
 
 def face(look, size, text, language="en"):

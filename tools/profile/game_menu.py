@@ -38,7 +38,9 @@ BOTTOM_ROW_TOP, ROW_PITCH = 346, 40
 
 SOUNDS = ("hover", "press", "opening")
 SOUND_LIMIT = 1024 * 1024
-WAVE_FORMAT_PCM = 1
+WAVE_FORMAT_PCM, WAVE_FORMAT_IEEE_FLOAT, WAVE_FORMAT_EXTENSIBLE = 1, 3, 0xFFFE
+# KSDATAFORMAT_SUBTYPE_PCM and its kin differ only in their first two bytes.
+EXTENSIBLE_GUID_TAIL = bytes.fromhex("000000001000800000aa00389b71")
 CLIENT_SIZE = (635, 395)
 
 
@@ -98,7 +100,7 @@ def read_menu(reader, data, profile):
 
 def read_entry(reader, item, field):
     action = item.get("action")
-    if action not in ACTIONS:
+    if not isinstance(action, str) or action not in ACTIONS:
         reader.fail(field + ".action", "'%s' is not an action (%s)" % (action, ", ".join(ACTIONS)))
         return None
     entry = SimpleNamespace(action=action)
@@ -112,7 +114,7 @@ def read_entry(reader, item, field):
     elif entry.id in FIXED_IDS + ("install",) and entry.id != action:
         reader.fail(field + ".id", "'%s' is the id of another action" % entry.id)
     show = item.get("show", INSTALLED if action == "uninstall" else "always")
-    if show not in SHOWS:
+    if not isinstance(show, str) or show not in SHOWS:
         reader.fail(field + ".show", "must be one of %s" % ", ".join(SHOWS))
         show = "always"
     entry.states = SHOWS[show]
@@ -175,7 +177,8 @@ def read_labels(reader, buttons, profile):
         profile.labels[code] = {}
         for face in faces:
             required = code == "en" or face in FIXED_IDS + ("install",)
-            label = reader.text(labels, "buttons.%s.%s" % (code, face), limit=40, required=required)
+            label = reader.text(labels, "buttons.%s.%s" % (code, face), limit=40, required=required,
+                                shown=True)
             if label is not None:
                 profile.labels[code][face] = label
         for name in sorted(set(labels) - set(faces)):
@@ -195,7 +198,7 @@ def read_descriptions(reader, data, profile):
             field = "descriptions.%s.%s" % (code, face)
             if face not in faces:
                 reader.fail(field, "is no button of the menu")
-            elif reader.text(texts, field) is not None:
+            elif reader.text(texts, field, shown=True) is not None:
                 profile.descriptions.setdefault(code, {})[face] = texts[face]
     if not profile.descriptions:
         return
@@ -221,10 +224,13 @@ def read_sounds(reader, data, profile):
         file = reader.text(sounds, field)
         if file is None:
             continue
-        if not re.fullmatch(r"[\w.-]+\.wav", file):
+        art = os.path.join(profile.folder, "art")
+        if re.search(r"[\\/:]", file) or not file.lower().endswith(".wav"):
             reader.fail(field, "'%s' must name a .wav file in art/" % file)
             continue
-        path = os.path.join(profile.folder, "art", file)
+        # As Windows finds it: in any case.
+        names = os.listdir(art) if os.path.isdir(art) else []
+        path = os.path.join(art, next((n for n in names if n.lower() == file.lower()), file))
         problem = wave_problem(path)
         if problem:
             reader.fail(field, "%s: %s" % (path, problem))
@@ -252,6 +258,17 @@ def wave_problem(path):
     fmt = chunks.get(b"fmt ", b"")
     if len(fmt) < 16 or b"data" not in chunks:
         return "is not a whole WAV file (no format or no data)"
-    if struct.unpack("<H", fmt[:2])[0] != WAVE_FORMAT_PCM:
-        return "is not PCM: Windows plays compressed WAV files only with codecs a system may lack"
+    tag, channels, rate, _, _, bits = struct.unpack("<HHIIHH", fmt[:16])
+    if tag == WAVE_FORMAT_EXTENSIBLE and len(fmt) >= 40:
+        # The format proper is the sub-format's first two bytes.
+        tag = struct.unpack("<H", fmt[24:26])[0] if fmt[26:40] == EXTENSIBLE_GUID_TAIL else None
+    convert = "; convert it to 16-bit PCM (mono or stereo)"
+    if tag != WAVE_FORMAT_PCM:
+        kind = {WAVE_FORMAT_IEEE_FLOAT: "%d-bit floating point" % bits}.get(
+            tag, "compressed (format 0x%04X)" % tag if tag is not None else "of an unknown format")
+        return "is %s, not PCM: Windows plays only PCM everywhere%s" % (kind, convert)
+    if bits not in (8, 16):
+        return "is %d-bit PCM: 8- and 16-bit play everywhere%s" % (bits, convert)
+    if channels not in (1, 2):
+        return "has %d channels: mono and stereo play everywhere%s" % (channels, convert)
     return None

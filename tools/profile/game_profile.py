@@ -4,10 +4,13 @@ Everything that differs between games is in the profile; the launcher's sources 
 A profile that breaks a rule raises ProfileError naming the file, the field and the rule, so a
 wrong launcher is never built.
 """
+import codecs
+import difflib
 import os
 import re
 import tomllib
 
+import fonts
 import game_menu
 
 # Windows primary language identifiers of the languages a profile may carry.
@@ -62,7 +65,8 @@ class Reader:
     def text(self, data, field, **rules):
         return self.check(field, data.get(field.split(".")[-1]), **rules)
 
-    def check(self, field, value, limit=TEXT_LIMIT, required=True, cp1252=False, relative=False):
+    def check(self, field, value, limit=TEXT_LIMIT, required=True, cp1252=False, relative=False,
+              shown=False):
         if value is None:
             if required:
                 self.fail(field, "is required")
@@ -79,6 +83,10 @@ class Reader:
                 self.fail(field, "holds the control character U+%04X" % ord(character))
             elif cp1252 and not encodable(character):
                 self.fail(field, "'%s' (U+%04X) is not in Windows-1252" % (character, ord(character)))
+        missing = shown and fonts.system_missing(value)
+        if missing:
+            self.fail(field, "'%s' (U+%04X) is in no font Windows draws this text with: it would "
+                      "show as an empty box" % (missing, ord(missing)))
         if relative and not stays_inside(value):
             self.fail(field, "'%s' must be a path inside its folder: no drive, no leading "
                       "backslash, no '..'" % value)
@@ -126,11 +134,18 @@ def encodable(character):
 
 def read_game(reader, data, profile):
     paths = dict(limit=PATH_LIMIT, cp1252=True, relative=True)
-    profile.title, profile.titles = reader.by_language(data, "title")
-    profile.manual, profile.manuals = reader.by_language(data, "manual", MANUAL_COUNTRIES, **paths)
+    profile.title, profile.titles = reader.by_language(data, "title", shown=True)
+    # The documents and the reader's installers matter only to the buttons that open them.
+    shown = {entry.action for entry in profile.menu}
+    profile.manual, profile.manuals = ("", {})
+    if "manual" in shown or "manual" in data:
+        profile.manual, profile.manuals = reader.by_language(data, "manual", MANUAL_COUNTRIES,
+                                                             **paths)
     if "en" in profile.manuals:
         reader.fail("manual.en", "English's manual is the default: name it there")
-    profile.guide, profile.guides = reader.by_language(data, "guide", **paths)
+    profile.guide, profile.guides = ("", {})
+    if "readme" in shown or "guide" in data:
+        profile.guide, profile.guides = reader.by_language(data, "guide", **paths)
 
     web = reader.table(data, "web")
     profile.web = reader.text(web, "web.address")
@@ -149,6 +164,9 @@ def read_game(reader, data, profile):
     profile.setup = reader.text(setup, "setup.program", limit=PATH_LIMIT, relative=True)
     profile.setup_parameters = reader.text(setup, "setup.parameters", required=False) or ""
 
+    profile.reader_folder, profile.reader_prefixes = "", []
+    if "manual" not in shown and "reader" not in data:
+        return
     installer = reader.table(data, "reader")
     profile.reader_folder = reader.text(installer, "reader.folder", limit=PATH_LIMIT,
                                         relative=True)
@@ -168,7 +186,7 @@ def read_game(reader, data, profile):
 def read_messages(reader, data, profile):
     messages = reader.table(data, "insert_disc")
     profile.application_title = reader.text(messages, "insert_disc.application_title",
-                                            limit=MESSAGE_LIMIT)
+                                            limit=MESSAGE_LIMIT, shown=True)
     profile.messages = {}
     for code in messages:
         if code == "application_title":
@@ -178,15 +196,15 @@ def read_messages(reader, data, profile):
             continue
         entry = reader.table(messages, field)
         profile.messages[code] = (
-            reader.text(entry, field + ".caption", limit=MESSAGE_LIMIT, required=False),
-            reader.text(entry, field + ".text", limit=MESSAGE_LIMIT))
+            reader.text(entry, field + ".caption", limit=MESSAGE_LIMIT, required=False, shown=True),
+            reader.text(entry, field + ".text", limit=MESSAGE_LIMIT, shown=True))
     if "default" not in profile.messages:
         reader.fail("insert_disc.default", "is required: every language without a message "
                     "of its own shows it")
     profile.no_uninstaller = (None, {})
     if any(entry.action == "uninstall" for entry in profile.menu):
         profile.no_uninstaller = reader.by_language(data, "no_uninstaller", COUNTRIES,
-                                                    limit=MESSAGE_LIMIT)
+                                                    limit=MESSAGE_LIMIT, shown=True)
 
 
 def read_art(reader, data, profile):
@@ -226,14 +244,83 @@ def read_release(reader, data, profile):
     profile.volume_label = reader.text(disc, "disc.volume_label", limit=32)
     if profile.volume_label and not VOLUME_LABEL.match(profile.volume_label):
         reader.fail("disc.volume_label", "may hold only A to Z, 0 to 9 and '_'")
+    # The publisher's own files, relative to the profile; the demo programs only where asked.
+    folder = reader.text(disc, "disc.folder", required=False, relative=True)
+    profile.disc_folder = os.path.join(profile.folder, *re.split(r"[\\/]", folder)) if folder else None
+    profile.stand_ins = disc.get("stand_ins", False)
+    if not isinstance(profile.stand_ins, bool):
+        reader.fail("disc.stand_ins", "must be true or false")
+    signed = disc.get("sign", [])
+    if not isinstance(signed, list):
+        reader.fail("disc.sign", "must be a list of the disc's programs to sign")
+        signed = []
+    profile.signed = [reader.check("disc.sign", path, limit=PATH_LIMIT, relative=True)
+                      for path in signed]
 
 
-def read_profile(folder):
-    """The checked profile in FOLDER, or ProfileError listing every rule it breaks."""
-    path = os.path.join(folder, "game.toml")
+class Table(dict):
+    """A TOML table that remembers the names the reader asked for, so that every name it never
+    asked for is reported, whatever the part of the profile. Iterating asks for every name: the
+    part that iterates judges each name itself."""
+
+    def __init__(self, data):
+        super().__init__((name, tracked(value)) for name, value in data.items())
+        self.asked = set()
+
+    def get(self, name, default=None):
+        self.asked.add(name)
+        return super().get(name, default)
+
+    def __contains__(self, name):
+        self.asked.add(name)
+        return super().__contains__(name)
+
+    def __iter__(self):
+        self.asked.update(self.keys())
+        return super().__iter__()
+
+    def items(self):
+        self.asked.update(self.keys())
+        return super().items()
+
+
+def tracked(value):
+    if isinstance(value, dict):
+        return Table(value)
+    if isinstance(value, list):
+        return [tracked(item) for item in value]
+    return value
+
+
+def report_unknown(reader, table, field=""):
+    for name, value in dict.items(table):
+        path = field + name
+        if name not in table.asked:
+            known = sorted(n for n in table.asked if isinstance(n, str))
+            guess = difflib.get_close_matches(name, known, n=1, cutoff=0.6)
+            kind = "table" if isinstance(value, dict) else "field"
+            where = "of [%s]" % field[:-1] if field else "of the profile"
+            hint = ""
+            if guess:
+                nested = isinstance(dict.get(table, guess[0]), dict) or (not field and kind == "table")
+                hint = "; did you mean %s?" % ("[%s%s]" % (field, guess[0]) if nested else guess[0])
+            reader.fail(path, "is not a %s %s%s" % (kind, where, hint))
+        elif isinstance(value, Table):
+            report_unknown(reader, value, path + ".")
+        elif isinstance(value, list):
+            for number, item in enumerate(value, 1):
+                if isinstance(item, Table):
+                    report_unknown(reader, item, "%s.%d." % (path, number))
+
+
+def load(path):
+    """The profile's TOML as tracked tables; a byte-order mark, which editors on Windows write,
+    is taken as UTF-8's."""
     try:
         with open(path, "rb") as f:
-            data = tomllib.load(f)
+            raw = f.read()
+        text = raw[len(codecs.BOM_UTF8):] if raw.startswith(codecs.BOM_UTF8) else raw
+        return Table(tomllib.loads(text.decode("utf-8")))
     except OSError as error:
         raise ProfileError("%s: cannot be read: %s" % (path, error.strerror))
     except UnicodeDecodeError as error:
@@ -242,13 +329,27 @@ def read_profile(folder):
                            (path, line, error.object[error.start]))
     except tomllib.TOMLDecodeError as error:
         raise ProfileError("%s: is not TOML: %s" % (path, error))
-    reader = Reader(path)
+
+
+def read_data(data, folder):
+    """The checked profile of DATA, read from FOLDER's game.toml."""
+    reader = Reader(os.path.join(folder, "game.toml"))
+    data = data if isinstance(data, Table) else Table(data)
     profile = Profile()
     profile.folder = folder
     profile.name = os.path.basename(os.path.normpath(folder))
-    for part in (read_game, game_menu.read_menu, read_messages, read_art,
+    for part in (game_menu.read_menu, read_game, read_messages, read_art,
                  game_menu.read_descriptions, game_menu.read_sounds, read_release):
         part(reader, data, profile)
+    report_unknown(reader, data)
     if reader.problems:
-        raise ProfileError("\n".join(reader.problems))
+        error = ProfileError("\n".join(reader.problems))
+        # What was read, for the art folder's problems to be told in the same run.
+        error.profile = profile
+        raise error
     return profile
+
+
+def read_profile(folder):
+    """The checked profile in FOLDER, or ProfileError listing every rule it breaks."""
+    return read_data(load(os.path.join(folder, "game.toml")), folder)

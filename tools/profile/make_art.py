@@ -375,25 +375,34 @@ def png_size(path):
     return struct.unpack(">II", head[16:24])
 
 
+# What Explorer and Finder write into a folder of pictures, besides dot-files.
+LEFT_BY_FILE_MANAGERS = ("thumbs.db", "desktop.ini")
+
+
 class Art:
     """The pictures of the profile's art/ folder by name ("play-up-en"), each used once."""
 
     def __init__(self, profile):
         self.folder = os.path.join(profile.folder, "art")
         self.files = {}
+        # Every file of no use is named at once.
+        self.problems = []
         if os.path.isdir(self.folder):
             sounds = {os.path.basename(path) for path in profile.sounds.values()}
             for entry in sorted(set(os.listdir(self.folder)) - sounds):
+                if entry.startswith(".") or entry.lower() in LEFT_BY_FILE_MANAGERS:
+                    continue
                 name, extension = os.path.splitext(entry)
                 if extension.lower() != ".png":
-                    raise ValueError("%s: the art folder takes PNG pictures (NAME.png) and the "
-                                     "sounds [sounds] names only" %
-                                     os.path.join(self.folder, entry))
-                if name.lower() in self.files:
-                    raise ValueError("%s and %s: two pictures of one name (names are the same "
-                                     "in any case)" % (os.path.join(self.folder, self.files[name.lower()]),
-                                                       entry))
-                self.files[name.lower()] = entry
+                    self.problems.append("%s: the art folder takes PNG pictures (NAME.png) and "
+                                         "the sounds [sounds] names only" %
+                                         os.path.join(self.folder, entry))
+                elif name.lower() in self.files:
+                    self.problems.append("%s and %s: two pictures of one name (names are the "
+                                         "same in any case)" % (
+                                             os.path.join(self.folder, self.files[name.lower()]), entry))
+                else:
+                    self.files[name.lower()] = entry
         self.used = set()
 
     def find(self, names, suffix):
@@ -442,9 +451,11 @@ def check_logo_texts(profile, language, field):
 
 
 def write_pictures(profile, folder):
-    """Writes bitmaps/, bitmaps.rc and launcher.ico into FOLDER; ValueError names a bad picture
-    or a text to draw that no font has."""
+    """Writes bitmaps/, bitmaps.rc and launcher.ico into FOLDER; ValueError names every file of
+    art/ of no use, or the first bad picture or text to draw that no font has."""
     art = Art(profile)
+    if art.problems:
+        raise ValueError("\n".join(art.problems))
     field = os.path.join(profile.folder, "game.toml") + ": "
     bitmaps = os.path.join(folder, "bitmaps")
     os.makedirs(bitmaps, exist_ok=True)

@@ -75,7 +75,8 @@ def header(profile):
         ("GAME_SETUP_PROGRAM", c_literal(profile.setup, wide=True)),
         ("GAME_SETUP_PARAMETERS", c_literal(profile.setup_parameters, wide=True)),
         ("GAME_READER_FOLDER", c_literal(profile.reader_folder, wide=True)),
-        ("GAME_READER_PREFIXES", ", ".join(c_literal(p, wide=True) for p in profile.reader_prefixes)),
+        # A game without Manual may have no reader installers: the array still needs one entry.
+        ("GAME_READER_PREFIXES", ", ".join(c_literal(p, wide=True) for p in profile.reader_prefixes or [""])),
     ] + menu_macros(profile)
     lines = ["// Written by tools/profile/make_game.py from %s: edit the profile, not this file." %
              profile_path(profile), "#pragma once", ""]
@@ -221,22 +222,19 @@ def shell_value(text):
 
 
 def environment(profile):
-    reader = profile.reader_folder + profile.reader_prefixes[0] + "en_US.exe"
     values = [("GAME_TITLE", profile.title), ("GAME_VOLUME_LABEL", profile.volume_label),
               ("GAME_DEFAULT_APP_FILE", profile.default_app_file.replace("\\", "/")),
               ("GAME_SETUP", profile.setup.replace("\\", "/")),
-              ("GAME_READER_INSTALLER", reader.replace("\\", "/")),
               ("GAME_PROFILE", os.path.abspath(profile.folder)),
               ("GAME_REGISTRY_KEY", profile.key), ("GAME_PATH_VALUE", profile.path_value),
+              ("GAME_APP_FILE_VALUE", profile.app_file_value),
               ("GAME_LANGUAGES", " ".join(sorted(profile.labels))),
-              # The menu's programs, which the demo disc fills with a stand-in, and its folders.
-              ("GAME_MENU_PROGRAMS", " ".join(e.program.replace("\\", "/") for e in profile.menu
-                                              if e.action == "program")),
               ("GAME_SOUNDS", " ".join(sorted(profile.sounds))),
               # The button the preview points at once installed: Manual, else the second.
               ("GAME_POINTED", pointed(profile)),
-              ("GAME_MENU_FOLDERS", " ".join(e.folder.replace("\\", "/") or "." for e in profile.menu
-                                             if e.action == "explore"))]
+              # Every button of the column, for the preview to light each in turn.
+              ("GAME_BUTTON_TOPS", " ".join(str(top) for _, _, top in
+                                            game_menu.column(profile.menu, game_menu.INSTALLED)))]
     return "".join("%s=%s\n" % (name, shell_value(value)) for name, value in values)
 
 
@@ -260,7 +258,11 @@ def main(profile_folder, output):
         profile = read_profile(profile_folder)
         os.makedirs(output, exist_ok=True)
         make_art.write_pictures(profile, output)
-    except (ProfileError, ValueError) as error:
+    except ProfileError as error:
+        art = make_art.Art(error.profile) if hasattr(error, "profile") else None
+        sys.exit("make_game: the profile stops the build:\n%s" % "\n".join(
+            [str(error)] + (art.problems if art else [])))
+    except ValueError as error:
         sys.exit("make_game: the profile stops the build:\n%s" % error)
     write(output, "GameProfile.h", header(profile))
     write(output, "strings.rc", strings(profile))
