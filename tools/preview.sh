@@ -23,8 +23,10 @@ as_root() {
 # it is cut away. The pointer's resting place is outside the window at every scale.
 desktop=1280x1024
 window=635x416+322+304
+# TOP: the middle of the button whose row starts there.
+button_at() { echo "$((322 + 171 + 150)) $((304 + 21 + $1 + 16))"; }
 read -r pointed pointed_top <<<"$GAME_POINTED"
-pointed_button="$((322 + 171 + 150)) $((304 + 21 + pointed_top + 16))"
+pointed_button=$(button_at "$pointed_top")
 away="1000 20"
 
 disc="$PWD/build/preview-disc"
@@ -42,6 +44,8 @@ wine_env_display
 wine_env_server
 
 # Both registry views: the shipped launcher is a 32-bit program.
+game_folder=$("$WINE" winepath -w "$(dirname "$game")")
+game=$("$WINE" winepath -w "$game")
 installed() {
     local view
     for view in 32 64; do
@@ -50,9 +54,9 @@ installed() {
             continue
         fi
         "$WINE" reg add "HKLM\\$GAME_REGISTRY_KEY" /f /reg:$view /v "$GAME_PATH_VALUE" \
-            /d "$("$WINE" winepath -w "$(dirname "$game")")" >/dev/null 2>&1 || true
+            /d "$game_folder" >/dev/null 2>&1 || true
         "$WINE" reg add "HKLM\\$GAME_REGISTRY_KEY" /f /reg:$view /v "$GAME_APP_FILE_VALUE" \
-            /d "$("$WINE" winepath -w "$game")" >/dev/null 2>&1 || true
+            /d "$game" >/dev/null 2>&1 || true
     done
 }
 
@@ -92,7 +96,7 @@ for language in $GAME_LANGUAGES; do
         number=0
         for top in $GAME_BUTTON_TOPS; do
             number=$((number + 1))
-            shoot "${language}_lit-$number-button $number lit" "$((322 + 171 + 150)) $((304 + 21 + top + 16))"
+            shoot "${language}_lit-$number-button $number lit" "$(button_at "$top")"
         done
     fi
 done

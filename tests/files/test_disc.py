@@ -59,9 +59,15 @@ class PublisherDisc(unittest.TestCase):
             os.remove(os.path.join(self.own, name))
         os.remove(self.own + ".signed")
 
-    def disc(self, folder=None):
-        return run(sys.executable, "tools/disc/make_disc.py", "--folder", folder or self.own,
+    def disc(self):
+        return run(sys.executable, "tools/disc/make_disc.py", "--folder", self.own,
                    PROFILE, os.path.join(self.scratch, "layout"), BUILD)
+
+    def image(self):
+        """The ISO `make disc` writes from the folder, and how its making went."""
+        iso = os.path.join(self.scratch, "disc.iso")
+        return iso, run("tools/disc/make_iso.sh", iso, os.path.join(self.scratch, "layout"),
+                        DISC_FOLDER=self.own)
 
     def test_every_missing_file_is_named_and_no_image_is_written(self):
         files = [(field, path) for field, path, kind in make_disc.referenced(read_profile(PROFILE))
@@ -69,9 +75,7 @@ class PublisherDisc(unittest.TestCase):
         missing = files[:1] + files[len(files) // 2:len(files) // 2 + 1] + files[-1:]
         for _, path in missing:
             os.remove(make_disc.find(self.own, path))
-        iso = os.path.join(self.scratch, "disc.iso")
-        made = run("tools/disc/make_iso.sh", iso, os.path.join(self.scratch, "layout"),
-                   DISC_FOLDER=self.own)
+        iso, made = self.image()
         self.assertNotEqual(made.returncode, 0)
         for field, path in missing:
             self.assertIn("game.toml: %s: '%s' is not on the disc" % (field, path), made.stderr)
@@ -98,9 +102,7 @@ class PublisherDisc(unittest.TestCase):
             with open(os.path.join(deep, name), "w", encoding="utf-8") as f:
                 f.write(name)
         before = snapshot(self.own)
-        iso = os.path.join(self.scratch, "disc.iso")
-        made = run("tools/disc/make_iso.sh", iso, os.path.join(self.scratch, "layout"),
-                   DISC_FOLDER=self.own)
+        iso, made = self.image()
         self.assertEqual(made.returncode, 0, made.stderr)
         self.assertEqual(snapshot(self.own), before)
         read = os.path.join(self.scratch, "read")

@@ -25,6 +25,12 @@ ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 EXAMPLE = os.path.join(ROOT, "games", "example")
 
 
+def make_game(profile, output):
+    """The build's own step on PROFILE."""
+    return subprocess.run([sys.executable, os.path.join(ROOT, "tools", "profile", "make_game.py"),
+                           profile, output], capture_output=True, text=True)
+
+
 def replace(old, new):
     def edit(folder):
         path = os.path.join(folder, "game.toml")
@@ -186,8 +192,7 @@ class BrokenProfiles(unittest.TestCase):
                 shutil.copytree(EXAMPLE, profile)
                 breaks(profile)
                 output = os.path.join(scratch, "out")
-                run = subprocess.run([sys.executable, os.path.join(ROOT, "tools", "profile", "make_game.py"),
-                                      profile, output], capture_output=True, text=True)
+                run = make_game(profile, output)
                 self.assertNotEqual(run.returncode, 0)
                 for text in [message] if isinstance(message, str) else message:
                     self.assertIn(text, run.stderr)
@@ -203,8 +208,7 @@ class AcceptedProfiles(unittest.TestCase):
                 shutil.copytree(EXAMPLE, profile)
                 for edit in edits:
                     edit(profile)
-                run = subprocess.run([sys.executable, os.path.join(ROOT, "tools", "profile", "make_game.py"),
-                                      profile, os.path.join(scratch, "out")], capture_output=True, text=True)
+                run = make_game(profile, os.path.join(scratch, "out"))
                 self.assertEqual(run.returncode, 0, run.stderr)
 
 
@@ -253,8 +257,7 @@ class Menus(unittest.TestCase):
             replace('[[menu]]\naction = "exit"', '[[menu]]\naction = "uninstall"\nkey = "Tidewright"'
                     '\n\n[[menu]]\naction = "exit"')(profile)
             output = os.path.join(scratch, "out")
-            subprocess.run([sys.executable, os.path.join(ROOT, "tools", "profile", "make_game.py"),
-                            profile, output], check=True)
+            self.assertEqual(make_game(profile, output).returncode, 0)
             with open(os.path.join(output, "bitmaps.rc")) as f:
                 pictures = f.read()
             # Manual: second of nine when installed (y = 66), third of nine, under DirectX, not.

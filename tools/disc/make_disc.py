@@ -98,9 +98,10 @@ def check_own_folder(profile, problems):
                 problems.field("disc.folder", "%s: the name has %d characters; a disc's names "
                                "(Joliet) hold at most %d" % (path, utf16_length(name),
                                                              JOLIET_NAME_LIMIT))
-            if name in files and os.path.getsize(path) >= FILE_SIZE_LIMIT:
+            size = os.path.getsize(path) if name in files else 0
+            if size >= FILE_SIZE_LIMIT:
                 problems.field("disc.folder", "%s: is %d bytes; a file on the disc must be under "
-                               "4 GiB (split it, as installers do)" % (path, os.path.getsize(path)))
+                               "4 GiB (split it, as installers do)" % (path, size))
 
 
 def referenced(profile):

@@ -1,17 +1,10 @@
-#!/usr/bin/python3
-"""Writes a game's manuals (PDF) and troubleshooting guides (RTF) into one or more folders of
-a demo disc.
-
-    /usr/bin/python3 tools/disc/make_documents.py games/zentrava build/disc [FOLDER...]
+"""The demo disc's stand-in documents (tools/disc/make_disc.py): a game's manuals (PDF),
+troubleshooting guides (RTF) and menu documents, written into one or more folders.
 
 Every file name the profile gives gets a small but valid document saying which language and
 country it serves. Standard library only.
 """
 import os
-import sys
-
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "profile"))
-from game_profile import read_profile  # noqa: E402
 
 
 def documents(default, by_language):
@@ -120,7 +113,3 @@ def write_all(profile, folders):
     for folder in folders:
         for name, data in stand_ins(profile):
             write(folder, name, data)
-
-
-if __name__ == "__main__":
-    write_all(read_profile(sys.argv[1]), sys.argv[2:])

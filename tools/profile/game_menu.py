@@ -216,6 +216,8 @@ def read_descriptions(reader, data, profile):
 def read_sounds(reader, data, profile):
     sounds = reader.table(data, "sounds")
     profile.sounds = {}
+    art = os.path.join(profile.folder, "art")
+    names = os.listdir(art) if os.path.isdir(art) else []
     for name in sorted(sounds):
         field = "sounds." + name
         if name not in SOUNDS:
@@ -224,12 +226,10 @@ def read_sounds(reader, data, profile):
         file = reader.text(sounds, field)
         if file is None:
             continue
-        art = os.path.join(profile.folder, "art")
         if re.search(r"[\\/:]", file) or not file.lower().endswith(".wav"):
             reader.fail(field, "'%s' must name a .wav file in art/" % file)
             continue
         # As Windows finds it: in any case.
-        names = os.listdir(art) if os.path.isdir(art) else []
         path = os.path.join(art, next((n for n in names if n.lower() == file.lower()), file))
         problem = wave_problem(path)
         if problem:

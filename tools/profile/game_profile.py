@@ -247,9 +247,7 @@ def read_release(reader, data, profile):
     # The publisher's own files, relative to the profile; the demo programs only where asked.
     folder = reader.text(disc, "disc.folder", required=False, relative=True)
     profile.disc_folder = os.path.join(profile.folder, *re.split(r"[\\/]", folder)) if folder else None
-    profile.stand_ins = disc.get("stand_ins", False)
-    if not isinstance(profile.stand_ins, bool):
-        reader.fail("disc.stand_ins", "must be true or false")
+    profile.stand_ins = game_menu.read_field(reader, disc, "disc.stand_ins", "bool", False)
     signed = disc.get("sign", [])
     if not isinstance(signed, list):
         reader.fail("disc.sign", "must be a list of the disc's programs to sign")
