@@ -14,7 +14,8 @@ source build/win32/game/game.env
 tools/disc/make_disc.py --stand-ins "$GAME_PROFILE" build/win64/test-disc build/win64
 tools/disc/make_disc.py --stand-ins "$GAME_PROFILE" build/win32-tests/test-disc build/win32
 DISC_OPTIONS=--or-stand-ins tools/disc/make_iso.sh >/dev/null
-tests/files/publisher_disc.sh build/win32-tests/recorder.exe
+tests/files/publisher_disc.sh build/win32-tests/recorder.exe build/win64/publisher-disc \
+    build/win32-tests/publisher-disc
 
 # Wine's own associations would hand documents and addresses to the host's programs: each
 # test makes the ones it needs. One test program runs on a small desktop of its own.
