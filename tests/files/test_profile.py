@@ -8,6 +8,7 @@ import copy
 import datetime
 import functools
 import os
+import re
 import shutil
 import struct
 import subprocess
@@ -20,6 +21,7 @@ from PIL import Image
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "profile"))
 import game_profile  # noqa: E402
+import make_art  # noqa: E402
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 EXAMPLE = os.path.join(ROOT, "games", "example")
@@ -245,6 +247,46 @@ class EveryTypeInEveryField(unittest.TestCase):
                         self.assertIn("game.toml: ", refused)
                     if type(sample) is not type(original) and not by_language:
                         self.assertIsNotNone(refused)
+
+
+class TextsByteForByte(unittest.TestCase):
+    """Backslashes and quotes, escapes to the resource compiler and to C++, come out of the built
+    files as the profile wrote them; labels take their language's capitals."""
+    AWKWARD = 'C:\\temp\\new\\x "7"'
+    FIELDS = ["caption", "text", "default", "application_title", "company", "play"]
+
+    def test_each_kind(self):
+        with tempfile.TemporaryDirectory() as scratch:
+            profile, out = os.path.join(scratch, "game"), os.path.join(scratch, "out")
+            shutil.copytree(EXAMPLE, profile)
+            with open(os.path.join(profile, "game.toml"), encoding="utf-8") as f:
+                lines = f.read().splitlines()
+            for field in self.FIELDS:  # the first of each: message, title, version, label
+                at = next(i for i, line in enumerate(lines) if line.startswith(field + " = "))
+                lines[at] = "%s = '%s'" % (field, self.AWKWARD)
+            with open(os.path.join(profile, "game.toml"), "w", encoding="utf-8") as f:
+                f.write("\n".join(lines))
+            self.assertEqual(make_game(profile, out).returncode, 0)
+            rc, source, program = (os.path.join(out, name) for name in ("t.rc", "t.cpp", "t"))
+            with open(rc, "w") as f:
+                f.write('#include <winresrc.h>\n#include "strings.rc"\n#include "version.rc"\n')
+            subprocess.run(["i686-w64-mingw32-windres", "-I", os.path.join(ROOT, "res"), "-I", out,
+                            rc, "-O", "res", "-o", rc + ".res"], check=True)
+            with open(rc + ".res", "rb") as f:
+                self.assertEqual(f.read().count(self.AWKWARD.encode("utf-16-le")), 4)
+            with open(os.path.join(out, "GameProfile.h")) as f:
+                tables = sorted(set(re.findall(r"kMenuTexts\d+", f.read())))
+            with open(source, "w") as f:
+                f.write('#include <cstdio>\nstruct WideLanguageEntry { const char* c; const wchar_t* text; };\n'
+                        '#include "GameProfile.h"\nGAME_MENU_TEXTS\nint main() {\n' + "".join(
+                            'for (auto& e : %s) printf("%%ls\\n", e.text);\n' % t for t in tables) + "}\n")
+            subprocess.run(["g++", "-I", out, source, "-o", program], check=True)
+            self.assertIn(self.AWKWARD, subprocess.run([program], capture_output=True, text=True)
+                          .stdout.splitlines())
+        for language, label, capitals in [("en", "Exit", "EXIT"), ("tr", "Bilgi ışığı", "BİLGİ IŞIĞI"),
+                                          ("az", "Çıxış", "ÇIXIŞ"), ("de", "Schließen", "SCHLIESSEN"),
+                                          ("de", "GROẞ", "GROẞ")]:
+            self.assertEqual(make_art.capitals(label, language), capitals)
 
 
 class Menus(unittest.TestCase):

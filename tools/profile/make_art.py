@@ -29,6 +29,8 @@ SCALES = [(1, "", ""), (2, "_2X", "@2x")]
 STATES = ["UP", "ROLLOVER", "DOWN"]
 # Ordered dithering to 5 bits a channel: half of a 4 x 4 Bayer matrix entry is added to a
 # channel before its low three bits are dropped.
+# Languages whose capital of "i" is dotted ("İ"); their dotless "ı" takes "I".
+DOTTED_CAPITAL_I = ("tr", "az")
 BAYER = [[0, 8, 2, 10], [12, 4, 14, 6], [3, 11, 1, 9], [15, 7, 13, 5]]
 
 
@@ -201,6 +203,14 @@ BUTTON_LOOKS = {  # state: gradient stops, border, text and glow colours
 }
 
 
+def capitals(label, language):
+    """LABEL in capitals as LANGUAGE writes them. German "ß" becomes "SS", the usual rule for
+    text set in capitals; a label written with the capital "ẞ" keeps it."""
+    if language.split("-")[0] in DOTTED_CAPITAL_I:
+        label = label.replace("i", "İ")
+    return label.upper()
+
+
 def draw_button(background, top, label, language, state, k=1):
     """A button's picture at K times its size, over BACKGROUND of the same scale, for the row
     whose top is TOP."""
@@ -235,8 +245,9 @@ def draw_button(background, top, label, language, state, k=1):
         cx, cy = x * k + shift[0], height // 2 * k + shift[1]
         d = 4 * k
         draw.polygon([(cx, cy - d), (cx + d, cy), (cx, cy + d), (cx - d, cy)], fill=border + (255,))
-    face = fitting_font("sans", label.upper(), (width - 70) * k, 15 * k, language)
-    centred_text(draw, (0, 0) + size, label.upper(), face, text + (255,),
+    label = capitals(label, language)
+    face = fitting_font("sans", label, (width - 70) * k, 15 * k, language)
+    centred_text(draw, (0, 0) + size, label, face, text + (255,),
                  shadow=(0, 0, 0, 255), offset=shift, k=k)
     return picture.convert("RGB")
 
@@ -503,7 +514,7 @@ def write_pictures(profile, folder):
                 label = profile.labels[language][button]
                 if picture is None:
                     fonts.check("%sbuttons.%s.%s" % (field, language, button), "sans",
-                                label.upper())
+                                capitals(label, language))
                 write("%s_%s_%s%s" % (base, state, language.upper(), suffix),
                       picture or draw_button(background, top, label, language, state, k))
     with open(os.path.join(folder, "bitmaps.rc"), "w") as f:

@@ -141,7 +141,16 @@ def menu_macros(profile):
 
 
 def rc_text(text):
-    return '"%s"' % text.replace('"', '""')
+    """TEXT as a resource-script string, read back byte for byte: the resource compilers take
+    backslash escapes in strings, and a quote doubled."""
+    def escaped(character):
+        if character == '"':
+            return '""'
+        if character == "\\":
+            return "\\\\"
+        # Three octal digits, so that a digit after it stays a digit.
+        return "\\%03o" % ord(character) if ord(character) < 0x20 else character
+    return '"%s"' % "".join(escaped(character) for character in text)
 
 
 def language_statement(code):
@@ -177,7 +186,7 @@ def strings(profile):
 
 def sounds(profile):
     lines = ["// Written by tools/profile/make_game.py: the sounds the launcher plays, if any."]
-    lines += ['SOUND_%s WAVE "%s"' % (name.upper(), os.path.abspath(path).replace("\\", "/"))
+    lines += ["SOUND_%s WAVE %s" % (name.upper(), rc_text(os.path.abspath(path)))
               for name, path in sorted(profile.sounds.items())]
     return "\n".join(lines) + "\n"
 
