@@ -26,6 +26,11 @@ public:
     // Hands the slot's command to the shell: 0 when it started, 1 when nothing did.
     int RunButtonCommand(int slot, bool quiet);
     int RunCommand(const ButtonCommand& command, bool quiet);
+    // The shell's start of a command, owned by the launcher's window: ERROR_SUCCESS or why not.
+    DWORD StartCommand(const ButtonCommand& command);
+    // A menu button's command: true when it started; else says why, unless the player said No
+    // or cancelled, with sayMissing for a file or folder that is not there.
+    bool RunMenuCommand(const ButtonCommand& command, void (*sayMissing)());
 
     BOOL PreTranslateMessage(MSG* msg) override;
 

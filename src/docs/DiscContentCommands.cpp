@@ -8,9 +8,9 @@ void CMainFrame::OnDocument(const MenuEntry& entry)
 {
     const WideString name = TextFor(entry.targets, m_language);
     // The disc's copy first: it is the one that came with this disc.
-    for (const WideString& path : {FullPath(name), InInstallation(name)}) {
+    for (const WideString& path : {OnDisc(name), InInstallation(name)}) {
         if (!path.empty() && CheckFileOnDisc(path, nullptr, true) == 0) {
-            RunCommand({path, WideString()}, true);
+            RunMenuCommand({path, WideString()}, ShowInsertDiscMessage);
             return;
         }
     }
@@ -19,16 +19,16 @@ void CMainFrame::OnDocument(const MenuEntry& entry)
 
 void CMainFrame::OnLink(const MenuEntry& entry)
 {
-    RunCommand({TextFor(entry.targets, m_language), WideString()}, true);
+    RunMenuCommand({TextFor(entry.targets, m_language), WideString()}, ShowInsertDiscMessage);
 }
 
 void CMainFrame::OnExplore(const MenuEntry& entry)
 {
-    const WideString folder = FullPath(TextFor(entry.targets, m_language));
+    const WideString folder = OnDisc(TextFor(entry.targets, m_language));
     const DWORD attributes = GetFileAttributesW(folder.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
         ShowInsertDiscMessage();
         return;
     }
-    RunCommand({folder, WideString()}, true);
+    RunMenuCommand({folder, WideString()}, ShowInsertDiscMessage);
 }

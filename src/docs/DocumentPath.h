@@ -15,3 +15,7 @@ WideString InInstallation(const WideString& relativePath);
 // The path made full from the launcher's current folder, the disc's root: the shell resolves a
 // relative one against whatever folder it starts the program in.
 WideString FullPath(const WideString& relativePath);
+
+// The path on the disc: under the launcher's own folder, whatever the current folder is (Play
+// moves into the installation; a shortcut may start the launcher anywhere).
+WideString OnDisc(const WideString& relativePath);

@@ -35,8 +35,11 @@ void CMainFrame::OnManual()
         return;
 
     std::string reader;
-    if (ReadRegistryString(HKEY_LOCAL_MACHINE, kReaderKey, kDefaultValue, reader) ||
-        ReadRegistryString(HKEY_LOCAL_MACHINE, kAcrobatKey, kDefaultValue, reader)) {
+    if (ReadInEachView([&](REGSAM view) {
+            return ReadRegistryString(HKEY_LOCAL_MACHINE, kReaderKey, kDefaultValue, reader,
+                                      view) ||
+                   ReadRegistryString(HKEY_LOCAL_MACHINE, kAcrobatKey, kDefaultValue, reader, view);
+        })) {
         m_commands[SLOT_MANUAL] = {Widen(reader), ReaderParameters(document)};
         RunButtonCommand(SLOT_MANUAL, true);
         return;

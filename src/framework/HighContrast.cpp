@@ -9,6 +9,8 @@ constexpr int kTextLength = 256;
 
 bool AskTheSystem()
 {
+    if (g_answer != kAskTheSystem)
+        return g_answer != 0;
     HIGHCONTRASTW contrast = {};
     contrast.cbSize = sizeof(contrast);
     return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
@@ -26,7 +28,7 @@ bool& SystemAnswer()
 
 bool IsHighContrastOn()
 {
-    return g_answer != kAskTheSystem ? g_answer != 0 : SystemAnswer();
+    return SystemAnswer();
 }
 
 void RereadHighContrast()

@@ -6,8 +6,9 @@
 bool IsHighContrastOn();
 // The system's settings changed (WM_SETTINGCHANGE, WM_SYSCOLORCHANGE): asks it again.
 void RereadHighContrast();
-// Wine always reports the mode off: a test in the launcher's own process sets the answer
-// (kAskTheSystem gives the question back to Windows).
+// Wine always reports the mode off: a test in the launcher's own process stands in for the
+// system's answer, read when the window is told the settings changed (kAskTheSystem gives the
+// question back to Windows).
 constexpr int kAskTheSystem = -1;
 void SetHighContrastAnswer(int answer);
 

@@ -3,14 +3,16 @@
 #include "../app/MainFrame.h"
 #include "../docs/DiscCheck.h"
 #include "../docs/DocumentPath.h"
+#include "../docs/InsertDiscMessage.h"
 
 void CMainFrame::OnDiscProgram(const MenuEntry& entry)
 {
-    const WideString program = FullPath(TextFor(entry.targets, m_language));
+    const WideString program = OnDisc(TextFor(entry.targets, m_language));
     if (CheckFileOnDisc(program, nullptr, false) != 0)
         return;
     const size_t slash = program.find_last_of(L'\\');
     const WideString folder = slash == WideString::npos ? WideString() : program.substr(0, slash);
-    if (RunCommand({program, entry.parameters, folder}, false) == 0 && entry.closesLauncher)
+    if (RunMenuCommand({program, entry.parameters, folder}, ShowInsertDiscMessage) &&
+        entry.closesLauncher)
         RequestClose();
 }

@@ -8,11 +8,13 @@ namespace {
 
 constexpr char kUnknownVersion[] = "0.0.0";
 
-// Each value picks its key by itself: the plain key first, then the 64-bit Windows form.
+// Each value picks its key by itself: the plain key first, then the 64-bit Windows form, then the
+// key of a 64-bit setup.
 void ReadGameValue(const char* valueName, std::string& out)
 {
-    if (!ReadRegistryString(HKEY_LOCAL_MACHINE, kGameKey, valueName, out))
-        ReadRegistryString(HKEY_LOCAL_MACHINE, kGameKeyWow64, valueName, out);
+    if (!ReadRegistryString(HKEY_LOCAL_MACHINE, kGameKey, valueName, out) &&
+        !ReadRegistryString(HKEY_LOCAL_MACHINE, kGameKeyWow64, valueName, out))
+        ReadRegistryString(HKEY_LOCAL_MACHINE, kGameKey, valueName, out, KEY_WOW64_64KEY);
 }
 
 } // namespace

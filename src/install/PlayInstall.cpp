@@ -14,8 +14,10 @@ constexpr char kWorkingDirectoryText[] = "Unable to set current working director
 // Play honours a per-user installation before the machine-wide one.
 bool ReadUserThenMachine(const char* valueName, std::string& out)
 {
-    return ReadRegistryString(HKEY_CURRENT_USER, kGameKey, valueName, out) ||
-           ReadRegistryString(HKEY_LOCAL_MACHINE, kGameKey, valueName, out);
+    return ReadInEachView([&](REGSAM view) {
+        return ReadRegistryString(HKEY_CURRENT_USER, kGameKey, valueName, out, view) ||
+               ReadRegistryString(HKEY_LOCAL_MACHINE, kGameKey, valueName, out, view);
+    });
 }
 
 } // namespace

@@ -6,11 +6,12 @@ constexpr DWORD kValueBufferSize = 256;
 constexpr DWORD kTextBufferLength = 1024;
 } // namespace
 
-bool ReadRegistryString(HKEY hive, const char* keyName, const char* valueName, std::string& out)
+bool ReadRegistryString(HKEY hive, const char* keyName, const char* valueName, std::string& out,
+                        REGSAM view)
 {
     out.clear();
     HKEY key = nullptr;
-    if (RegOpenKeyExA(hive, keyName, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(hive, keyName, 0, KEY_READ | view, &key) != ERROR_SUCCESS)
         return false;
 
     BYTE buffer[kValueBufferSize];
@@ -27,11 +28,12 @@ bool ReadRegistryString(HKEY hive, const char* keyName, const char* valueName, s
     return true;
 }
 
-bool ReadRegistryText(HKEY hive, const wchar_t* keyName, const wchar_t* valueName, WideString& out)
+bool ReadRegistryText(HKEY hive, const wchar_t* keyName, const wchar_t* valueName, WideString& out,
+                      REGSAM view)
 {
     out.clear();
     HKEY key = nullptr;
-    if (RegOpenKeyExW(hive, keyName, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(hive, keyName, 0, KEY_READ | view, &key) != ERROR_SUCCESS)
         return false;
     wchar_t buffer[kTextBufferLength + 1] = {};
     DWORD size = kTextBufferLength * sizeof(wchar_t);

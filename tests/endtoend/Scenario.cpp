@@ -39,14 +39,23 @@ const std::map<std::wstring, WORD> kKeys = {
 constexpr int kColumnLeft = 171, kBottomRowTop = 346, kRowPitch = 40, kButtonWidth = 300,
               kButtonHeight = 32;
 // "PLACE:NAME" names a value of the game's keys; "App Paths\PROGRAM" an Adobe program's.
-std::vector<std::pair<std::wstring, std::pair<HKEY, std::string>>> ValuePlaces()
+struct ValuePlace
 {
-    return {{L"HKLM:", {HKEY_LOCAL_MACHINE, GameKey()}},
-            {L"HKCU:", {HKEY_CURRENT_USER, GameKey()}},
-            {L"WOW:", {HKEY_LOCAL_MACHINE, GameKey(true)}},
-            {L"App Paths\\", {HKEY_LOCAL_MACHINE, kAppPaths}},
-            {L"Uninstall:", {HKEY_LOCAL_MACHINE, UninstallKey()}},
-            {L"User Uninstall:", {HKEY_CURRENT_USER, UninstallKey()}}};
+    const wchar_t* prefix;
+    HKEY hive;
+    std::string key;
+    REGSAM view;
+};
+std::vector<ValuePlace> ValuePlaces()
+{
+    return {{L"HKLM:", HKEY_LOCAL_MACHINE, GameKey(), 0},
+            {L"HKCU:", HKEY_CURRENT_USER, GameKey(), 0},
+            {L"WOW:", HKEY_LOCAL_MACHINE, GameKey(true), 0},
+            {L"HKLM64:", HKEY_LOCAL_MACHINE, GameKey(), KEY_WOW64_64KEY},
+            {L"App Paths\\", HKEY_LOCAL_MACHINE, kAppPaths, 0},
+            {L"Uninstall:", HKEY_LOCAL_MACHINE, UninstallKey(), 0},
+            {L"Uninstall64:", HKEY_LOCAL_MACHINE, UninstallKey(), KEY_WOW64_64KEY},
+            {L"User Uninstall:", HKEY_CURRENT_USER, UninstallKey(), 0}};
 }
 
 // Where the test lane's sound device writes what it plays (SOUND_CAPTURE, a host path).
@@ -58,10 +67,14 @@ std::wstring SoundCapture()
     return path;
 }
 
-void SetScreenReader(bool running)
+// The system's own words for an error, as FormatMessage gives them, without the line's end.
+std::wstring SystemText(DWORD error)
 {
-    SystemParametersInfoW(SPI_SETSCREENREADER, running, nullptr,
-                          SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+    wchar_t text[512] = L"";
+    FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                   text, 512, nullptr);
+    std::wstring trimmed = text;
+    return trimmed.erase(trimmed.find_last_not_of(L"\r\n ") + 1);
 }
 
 bool StartsWith(const std::wstring& text, const std::wstring& prefix, std::wstring& rest)
@@ -280,7 +293,10 @@ World::World(const Placeholders& words)
                                    {L"@demo", testenv::demoDisc},
                                    {L"@publisher-disc", testenv::publisherDisc},
                                    {L"@program-files", programFiles},
+                                   {L"@system", system},
                                    {L"@notepad", std::wstring(system) + L"\\notepad.exe"}});
+    // The launcher lies on its disc, as it ships.
+    CopyIn(testenv::launcher, m_program);
 }
 
 std::wstring World::Expand(std::wstring text) const
@@ -322,12 +338,14 @@ void World::Give(const std::wstring& items)
             SetScreenReader(m_screenReader = true);
         } else if (StartsWith(item, L"start:", rest)) {
             m_start = rest;
+        } else if (StartsWith(item, L"disc:", rest)) {
+            m_start = rest;
+            m_program = rest + L"\\launcher.exe";
         } else if (StartsWith(item, L"planted:", rest)) {
             // Wine prefers its own DLLs, where Windows takes a file beside the program first:
             // asked for files first, Wine behaves as Windows does.
             Override(rest, L"native,builtin");
             CopyIn(testenv::programs + L"\\planted.dll", m_disc / rest + L".dll");
-            CopyIn(testenv::launcher, m_program = m_disc / L"launcher.exe");
         } else if (StartsWith(item, L"scale:", rest)) {
             SetSystemDpi(USER_DEFAULT_SCREEN_DPI * std::stoul(rest) / 100);
         } else if (item == L"restart") {
@@ -337,15 +355,22 @@ void World::Give(const std::wstring& items)
             command.resize(2); // no arguments
             EXPECT_EQ(RunAndWait(command[0], command[1], m_disc.Path()), 0) << Utf8(item);
         } else if (arrow != std::wstring::npos) {
-            Place(item.substr(arrow + 1) + L"*");
+            const std::wstring program = item.substr(arrow + 1);
             m_associations.push_back(item.substr(0, arrow));
-            AssociateWith(m_associations.back(), item.substr(arrow + 1));
+            if (program == L"none") {
+                RemoveAssociation(m_associations.back());
+            } else {
+                Place(program + L"*");
+                AssociateWith(m_associations.back(), program);
+            }
         } else if (equals != std::wstring::npos && item.find(L":\\") > equals) {
             // "\0" in a value stands for a zero byte.
             std::wstring value = item.substr(equals + 1);
             for (size_t zero; (zero = value.find(L"\\0")) != std::wstring::npos;)
                 value.replace(zero, 2, 1, L'\0');
-            SetValue(item.substr(0, equals), REG_SZ, testenv::Narrow(value, CP_ACP) + '\0');
+            SetValue(item.substr(0, equals),
+                     value.find(L'%') != std::wstring::npos ? REG_EXPAND_SZ : REG_SZ,
+                     testenv::Narrow(value, CP_ACP) + '\0');
         } else {
             Place(item);
         }
@@ -363,11 +388,10 @@ void World::SetValue(const std::wstring& name, DWORD type, const std::string& by
 {
     std::wstring value;
     for (const auto& place : ValuePlaces()) {
-        if (StartsWith(name, place.first, value)) {
-            const bool appPath = place.first[0] == L'A';
-            TestRegistry::Set(place.second.first,
-                              place.second.second + (appPath ? Utf8(value) : std::string()),
-                              appPath ? std::string() : Utf8(value), type, bytes);
+        if (StartsWith(name, place.prefix, value)) {
+            const bool appPath = place.prefix[0] == L'A';
+            TestRegistry::Set(place.hive, place.key + (appPath ? Utf8(value) : std::string()),
+                              appPath ? std::string() : Utf8(value), type, bytes, place.view);
             return;
         }
     }
@@ -388,7 +412,8 @@ void World::Place(std::wstring path)
     } else if (program != std::wstring::npos || recorder) {
         const std::wstring source = recorder ? L"recorder" : path.substr(program + 1);
         path = path.substr(0, program);
-        CopyIn(testenv::programs + L"\\" + source + L".exe", path);
+        const bool named = source.find(L'.') != std::wstring::npos; // planted.dll
+        CopyIn(testenv::programs + L"\\" + source + (named ? L"" : L".exe"), path);
         if (recorder)
             m_recorders.push_back(path);
     } else {
@@ -670,7 +695,8 @@ void World::ExpectNames()
 }
 
 // "insert-disc" (the locale's texts, no icon), "no-command", "no-uninstaller" (its text in the
-// locale) or "no-folder PATH" (the application's caption and the exclamation icon).
+// locale), "no-folder PATH" or "system ERROR NAME" (the name, then the system's text for the
+// error) (the application's caption and the exclamation icon).
 MessageBoxContent World::LauncherBox(const std::wstring& kind) const
 {
     std::wstring path;
@@ -678,6 +704,12 @@ MessageBoxContent World::LauncherBox(const std::wstring& kind) const
         return {Expand(L"@caption"), Expand(L"@text"), false};
     if (StartsWith(kind, L"no-folder ", path))
         return {Expand(L"@app-title"), Expand(L"@no-folder\n") + path, true};
+    if (StartsWith(kind, L"system ", path)) {
+        const size_t space = path.find(L' ');
+        return {Expand(L"@app-title"),
+                path.substr(space + 1) + L"\n\n" + SystemText(std::stoul(path.substr(0, space))),
+                true};
+    }
     return {Expand(L"@app-title"), Expand(L"@" + kind), true};
 }
 

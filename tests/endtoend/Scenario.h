@@ -99,7 +99,7 @@ private:
     HWINEVENTHOOK m_focusHook;
     TestRegistry m_registry;
     std::vector<std::wstring> m_recorders, m_associations;
-    std::wstring m_start, m_notepad, m_program = testenv::launcher;
+    std::wstring m_start, m_notepad, m_program = m_disc / L"launcher.exe";
     std::vector<std::wstring> m_overrides;
     bool m_readOnly = false;
     bool m_screenReader = false;

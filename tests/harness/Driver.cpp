@@ -10,18 +10,6 @@ constexpr int kStartAttempts = 2;
 // Wine's message box: the text and icon controls.
 constexpr int kMessageTextId = 0xFFFF, kMessageIconId = 0x0440;
 
-// The process's first visible top-level window of the class.
-HWND FindProcessWindow(DWORD processId, const wchar_t* className)
-{
-    HWND window = nullptr;
-    for (DWORD owner = 0; (window = FindWindowExW(nullptr, window, className, nullptr));) {
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == processId && IsWindowVisible(window))
-            break;
-    }
-    return window;
-}
-
 // Where the pointer was last put.
 POINT g_pointer = kParkedPointer;
 
@@ -44,6 +32,17 @@ void SendPointer(DWORD flags)
 }
 
 } // namespace
+
+HWND FindProcessWindow(DWORD processId, const wchar_t* className)
+{
+    HWND window = nullptr;
+    for (DWORD owner = 0; (window = FindWindowExW(nullptr, window, className, nullptr));) {
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId && IsWindowVisible(window))
+            break;
+    }
+    return window;
+}
 
 std::wstring TextOf(HWND window)
 {
@@ -113,6 +112,12 @@ HWND LauncherProcess::WaitForMessageBox(DWORD milliseconds) const
     WaitUntil([&] { return (box = FindProcessWindow(m_process.dwProcessId, L"#32770")); },
               milliseconds);
     return box;
+}
+
+void SetScreenReader(bool running)
+{
+    SystemParametersInfoW(SPI_SETSCREENREADER, running, nullptr,
+                          SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
 }
 
 MessageBoxContent Answer(HWND box)

@@ -142,11 +142,11 @@ std::string UninstallKey()
 }
 
 void TestRegistry::Set(HKEY hive, const std::string& key, const std::string& name, DWORD type,
-                       const std::string& bytes)
+                       const std::string& bytes, REGSAM view)
 {
     HKEY opened = nullptr;
-    RegCreateKeyExA(hive, key.c_str(), 0, nullptr, 0, KEY_WRITE | ViewOf(key), nullptr, &opened,
-                    nullptr);
+    RegCreateKeyExA(hive, key.c_str(), 0, nullptr, 0, KEY_WRITE | ViewOf(key) | view, nullptr,
+                    &opened, nullptr);
     RegSetValueExA(opened, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
                    static_cast<DWORD>(bytes.size()));
     RegCloseKey(opened);
@@ -158,15 +158,15 @@ void TestRegistry::Clear()
                                 kAppPaths + std::string("Acrobat.exe"), UninstallKey()};
     for (HKEY hive : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
         for (const std::string& key : keys) {
-            if (key.empty())
-                continue;
-            const size_t split = key.rfind('\\');
-            HKEY parent = nullptr;
-            if (RegOpenKeyExA(hive, key.substr(0, split).c_str(), 0, KEY_ALL_ACCESS | ViewOf(key),
-                              &parent) != ERROR_SUCCESS)
-                continue;
-            RegDeleteTreeA(parent, key.substr(split + 1).c_str());
-            RegCloseKey(parent);
+            for (REGSAM view : {ViewOf(key), static_cast<REGSAM>(KEY_WOW64_64KEY)}) {
+                const size_t split = key.rfind('\\');
+                HKEY parent = nullptr;
+                if (key.empty() || RegOpenKeyExA(hive, key.substr(0, split).c_str(), 0,
+                                                 KEY_ALL_ACCESS | view, &parent) != ERROR_SUCCESS)
+                    continue;
+                RegDeleteTreeA(parent, key.substr(split + 1).c_str());
+                RegCloseKey(parent);
+            }
         }
     }
 }

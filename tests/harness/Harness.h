@@ -56,8 +56,9 @@ public:
     ~TestRegistry() { Clear(); }
     TestRegistry(const TestRegistry&) = delete;
     TestRegistry& operator=(const TestRegistry&) = delete;
+    // In the registry view this program sees, or the one VIEW names (KEY_WOW64_64KEY).
     static void Set(HKEY hive, const std::string& key, const std::string& name, DWORD type,
-                    const std::string& bytes);
+                    const std::string& bytes, REGSAM view = 0);
     static void Clear();
 };
 
@@ -104,6 +105,10 @@ private:
 std::wstring TextOf(HWND window);
 // Reads the box, presses its OK button and waits for it to go.
 MessageBoxContent Answer(HWND box);
+// Tells Windows whether a screen reader runs, as one does when it starts and ends.
+void SetScreenReader(bool running);
+// The process's first visible top-level window of the class.
+HWND FindProcessWindow(DWORD processId, const wchar_t* className);
 
 // Where the pointer rests when it should touch nothing.
 constexpr POINT kParkedPointer = {2, 2};

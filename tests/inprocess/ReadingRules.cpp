@@ -1,16 +1,22 @@
 // Rules that the end-to-end runs cannot reach with the inputs a real system gives: registry
 // values of every type and size, locale codes no locale produces, strings longer than their
-// buffer. In process, against the real registry and the launcher's own resources.
+// buffer, the player's No to an elevation prompt (which Wine never shows). In process, against
+// the real registry, message boxes and the launcher's own resources.
 #include "../../src/app/Language.h"
 #include "../../src/docs/InsertDiscMessage.h"
 #include "../../src/install/RegistryReader.h"
+#include "../../src/install/StartFailure.h"
 #include "../../src/install/VersionReader.h"
 #include "../harness/Harness.h"
 #include "GameProfile.h"
 
 #include <gtest/gtest.h>
 
+#include <shellapi.h>
+
+#include <atomic>
 #include <random>
+#include <thread>
 
 namespace {
 
@@ -134,6 +140,43 @@ TEST(LoadUiLanguageString, CutsToTheBufferAndEndsTheText)
     wchar_t buffer[100] = L"stale";
     EXPECT_EQ(LoadUiLanguageString(4000, buffer, 100), 0) << "no such string";
     EXPECT_STREQ(buffer, L"");
+}
+
+int g_missingSaid = 0;
+
+// What SayStartFailure says of the error: the text of its box, which another thread answers, or
+// "missing" when it leaves that to its caller; empty when it says nothing.
+std::wstring Said(DWORD error, const wchar_t* name)
+{
+    std::wstring box;
+    std::atomic<bool> returned{false};
+    std::thread answerer([&] {
+        HWND shown = nullptr;
+        while (!returned && !(shown = FindProcessWindow(GetCurrentProcessId(), L"#32770")))
+            Sleep(10);
+        box = shown != nullptr ? Answer(shown).text : L"";
+    });
+    g_missingSaid = 0;
+    SayStartFailure(error, name, [] { ++g_missingSaid; });
+    returned = true;
+    answerer.join();
+    return g_missingSaid != 0 ? L"missing" : box;
+}
+
+TEST(SayStartFailure, ThePlayersNoSaysNothingAMissingFileIsTheCallersOtherFailuresSayWhy)
+{
+    const wchar_t name[] = L"C:\\disc\\notes.xyz";
+    const std::wstring why = name + std::wstring(L"\n\n");
+    for (DWORD error : {ERROR_CANCELLED, ERROR_ACCESS_DENIED})
+        EXPECT_EQ(Said(error, name), L"") << error;
+    for (DWORD error : {ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND})
+        EXPECT_EQ(Said(error, name), L"missing") << error;
+    const std::wstring said = Said(ERROR_SHARING_VIOLATION, name);
+    EXPECT_EQ(said.substr(0, why.size()), why);
+    EXPECT_GT(said.size(), why.size() + 10) << "the system's words";
+    // The No is said by the last error alone, whatever the shell answers.
+    SetLastError(ERROR_CANCELLED);
+    EXPECT_EQ(ErrorOfShell(reinterpret_cast<HINSTANCE>(SE_ERR_ACCESSDENIED)), ERROR_CANCELLED);
 }
 
 } // namespace

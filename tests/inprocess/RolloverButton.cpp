@@ -190,7 +190,8 @@ TEST_F(LauncherWindow, OnAScreenOfAnotherScaleTakesTheSuggestedPlaceAndScalesIts
     ReleaseDC(Window(), screen);
 }
 
-// Wine always reports high contrast off: the answer is switched here, and the window looked at.
+// Wine always reports high contrast off: the system's answer is switched here, the window told as
+// Windows tells it, and looked at.
 TEST_F(LauncherWindow, InHighContrastShowsItsTextsInTheSystemsColours)
 {
     const auto switchTo = [&](int answer) {
