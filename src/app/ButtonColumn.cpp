@@ -56,11 +56,11 @@ void CMainFrame::ShowLitDescription()
 {
     if (m_description.GetSafeHwnd() == nullptr)
         return;
+    // The selection's, while it shows: lit, or keeping the focus the pointer gave it.
     const wchar_t* text = L"";
-    for (int slot = 0; slot < m_buttonCount; ++slot) {
-        if (m_buttons[slot]->IsHovered())
-            text = TextFor(m_entries[slot]->faces[m_state].descriptions, m_language);
-    }
+    if (m_selected != -1 && (m_buttons[m_selected]->IsHovered() ||
+                             ::GetFocus() == m_buttons[m_selected]->GetSafeHwnd()))
+        text = TextFor(m_entries[m_selected]->faces[m_state].descriptions, m_language);
     m_description.SetText(text);
 }
 

@@ -15,6 +15,8 @@ constexpr RECT kClientRect = {0, 0, 635, 395};
 constexpr DWORD kFrameStyle = 0x80C20000;
 constexpr wchar_t kVersionSeparator[] = L"  v. ";
 constexpr UINT_PTR kOpeningSoundTimer = 1;
+// How long the process may outlive its window for a sound, in milliseconds.
+constexpr DWORD kLongestLastSound = 1000;
 
 constexpr RECT kLogoRect = {0, 0, 130, 116};
 constexpr char kLogoBaseName[] = "IDB_GAME_LOGO_";
@@ -68,6 +70,8 @@ CMainFrame::CMainFrame()
 
 CMainFrame::~CMainFrame()
 {
+    // The window has gone; the press that closed it is still heard to its end.
+    m_sounds.LetFinish(kLongestLastSound);
     for (CRolloverBitmapButton* button : m_buttons)
         delete button;
 }

@@ -114,8 +114,7 @@ void CMainFrame::MoveSelection(int step)
     m_sounds.Play(SOUND_HOVER);
 }
 
-// The selected button holds the real focus, which every screen reader follows and speaks; it
-// draws no focus rectangle, its highlight shows the selection.
+// The selected button holds the real focus, which every screen reader follows and speaks.
 void CMainFrame::FocusSelectedButton()
 {
     ::SetFocus(m_buttons[m_selected]->GetSafeHwnd());
@@ -154,7 +153,8 @@ void CMainFrame::OnButtonHover(CRolloverBitmapButton* button)
         m_sounds.Play(SOUND_HOVER);
 }
 
-// The selection stays where the pointer left it; its highlight and description go.
+// The selection stays where the pointer left it; with the window's focus it stays shown, since
+// Enter would run it.
 void CMainFrame::OnButtonLeave(CRolloverBitmapButton*)
 {
     ShowLitDescription();

@@ -4,6 +4,8 @@
 
 #include <mmsystem.h>
 
+#include <cstring>
+
 namespace {
 
 constexpr wchar_t kSoundType[] = L"WAVE";
@@ -13,6 +15,45 @@ bool IsScreenReaderRunning()
 {
     BOOL running = FALSE;
     return SystemParametersInfoW(SPI_GETSCREENREADER, 0, &running, 0) && running;
+}
+
+// What the device takes beyond the samples' own length: opening, buffering, draining.
+constexpr DWORD kPlaybackLatency = 250;
+
+struct ChunkHeader
+{
+    char id[4];
+    DWORD size;
+};
+
+// How long the WAV plays, in milliseconds; 0 for one whose chunks do not say.
+DWORD WaveLength(const BYTE* wave, DWORD size)
+{
+    DWORD bytesPerSecond = 0, samples = 0;
+    for (DWORD at = 12; at + sizeof(ChunkHeader) <= size;) {
+        ChunkHeader chunk;
+        CopyMemory(&chunk, wave + at, sizeof(chunk));
+        const DWORD body = at + sizeof(chunk);
+        if (memcmp(chunk.id, "fmt ", 4) == 0 && body + 12 <= size)
+            CopyMemory(&bytesPerSecond, wave + body + 8, sizeof(bytesPerSecond));
+        else if (memcmp(chunk.id, "data", 4) == 0)
+            samples = chunk.size;
+        if (chunk.size > size - body)
+            break;
+        at = body + chunk.size + (chunk.size & 1);
+    }
+    return bytesPerSecond == 0 ? 0 : static_cast<DWORD>(samples * 1000ULL / bytesPerSecond);
+}
+
+DWORD SoundLength(const wchar_t* name)
+{
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, name, kSoundType);
+    HGLOBAL loaded = found == nullptr ? nullptr : LoadResource(module, found);
+    const void* wave = loaded == nullptr ? nullptr : LockResource(loaded);
+    return wave == nullptr
+               ? 0
+               : WaveLength(static_cast<const BYTE*>(wave), SizeofResource(module, found));
 }
 
 } // namespace
@@ -27,8 +68,18 @@ void CSounds::Play(LauncherSound sound)
     if (m_muted || !Has(sound) || IsScreenReaderRunning())
         return;
     m_played = true;
-    winmm::PlaySoundW(kSoundNames[sound], GetModuleHandleW(nullptr),
-                      SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
+    if (winmm::PlaySoundW(kSoundNames[sound], GetModuleHandleW(nullptr),
+                          SND_RESOURCE | SND_ASYNC | SND_NODEFAULT)) {
+        m_startedAt = GetTickCount();
+        m_length = SoundLength(kSoundNames[sound]) + kPlaybackLatency;
+    }
+}
+
+void CSounds::LetFinish(DWORD longest) const
+{
+    const DWORD played = GetTickCount() - m_startedAt;
+    if (!m_muted && played < m_length)
+        Sleep(m_length - played < longest ? m_length - played : longest);
 }
 
 void CSounds::ToggleMuted()

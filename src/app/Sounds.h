@@ -21,8 +21,14 @@ public:
     bool Has(LauncherSound sound) const;
     // Off for the rest of the run, or on again; switching off silences what plays.
     void ToggleMuted();
+    // Waits, at most LONGEST milliseconds, for the sound playing to end: the process ending
+    // would cut it short.
+    void LetFinish(DWORD longest) const;
 
 private:
     bool m_muted = false;
     bool m_played = false;
+    // The last sound started: when, and for how long it plays (0: none).
+    DWORD m_startedAt = 0;
+    DWORD m_length = 0;
 };

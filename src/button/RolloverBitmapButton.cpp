@@ -1,5 +1,6 @@
 #include "RolloverBitmapButton.h"
 
+#include "../framework/Dpi.h"
 #include "../framework/HighContrast.h"
 #include "../framework/SystemLibrary.h"
 
@@ -8,6 +9,19 @@ ON_WM_MOUSEMOVE()
 ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
 ON_MESSAGE(WM_MOUSEHOVER, OnMouseHover)
 END_MESSAGE_MAP()
+
+namespace {
+
+// Inside the picture's own frame, as a push button draws its cue (at 96 DPI).
+constexpr int kFocusCueInset = 3;
+
+bool AreKeyboardCuesShown()
+{
+    BOOL shown = FALSE;
+    return SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &shown, 0) && shown;
+}
+
+} // namespace
 
 CRolloverBitmapButton::~CRolloverBitmapButton()
 {
@@ -73,22 +87,34 @@ bool CRolloverBitmapButton::IsPointerOnButton() const
 
 void CRolloverBitmapButton::DrawItem(LPDRAWITEMSTRUCT item)
 {
+    // The button that Enter would run shows it after the pointer has left it too: with a focus
+    // rectangle where the system shows keyboard cues, else lit as for the pointer.
+    const bool focused = (item->itemState & ODS_FOCUS) != 0;
+    const bool cued = focused && !m_bHover && AreKeyboardCuesShown();
+    const bool lit = m_bHover || (focused && !cued);
     // In high contrast the label itself, in the system's button colours; lit or held, in its
     // highlight colours.
     if (IsHighContrastOn()) {
-        const bool lit = m_bHover || (item->itemState & ODS_SELECTED) != 0;
-        DrawWindowTextPlainly(*item, lit ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT,
-                              lit ? COLOR_HIGHLIGHT : COLOR_BTNFACE, true, m_dpi);
-        return;
+        const bool highlighted = lit || (item->itemState & ODS_SELECTED) != 0;
+        DrawWindowTextPlainly(*item, highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT,
+                              highlighted ? COLOR_HIGHLIGHT : COLOR_BTNFACE, true, m_dpi);
+    } else {
+        const CPicture* picture = &Shown(m_bitmapUp, m_upName);
+        if ((item->itemState & ODS_SELECTED) && Shown(m_bitmapDown, m_downName).IsLoaded())
+            picture = &m_bitmapDown;
+        else if ((item->itemState & ODS_DISABLED) &&
+                 Shown(m_bitmapDisabled, m_disabledName).IsLoaded())
+            picture = &m_bitmapDisabled;
+        else if (lit && Shown(m_bitmapRollover, m_rolloverName).IsLoaded())
+            picture = &m_bitmapRollover;
+        BlitPicture(*picture, *item);
     }
-    const CPicture* picture = &Shown(m_bitmapUp, m_upName);
-    if ((item->itemState & ODS_SELECTED) && Shown(m_bitmapDown, m_downName).IsLoaded())
-        picture = &m_bitmapDown;
-    else if ((item->itemState & ODS_DISABLED) && Shown(m_bitmapDisabled, m_disabledName).IsLoaded())
-        picture = &m_bitmapDisabled;
-    else if (m_bHover && Shown(m_bitmapRollover, m_rolloverName).IsLoaded())
-        picture = &m_bitmapRollover;
-    BlitPicture(*picture, *item);
+    if (cued) {
+        RECT cue = item->rcItem;
+        const int inset = ScaleToDpi(kFocusCueInset, m_dpi);
+        InflateRect(&cue, -inset, -inset);
+        DrawFocusRect(item->hDC, &cue);
+    }
 }
 
 const CPicture& CRolloverBitmapButton::Shown(CPicture& picture, const std::string& name)

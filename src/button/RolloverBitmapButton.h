@@ -1,7 +1,8 @@
 #pragma once
 // A picture button with three looks: up, rollover while the pointer rests on it (or while its
-// owner highlights it for the keyboard), and down while it is held. Only the up picture is
-// loaded with the set: each of the others when it is first shown.
+// owner highlights it for the keyboard, or while it keeps the focus the pointer gave it: a focus
+// rectangle instead where the system shows keyboard cues), and down while it is held. Only the up
+// picture is loaded with the set: each of the others when it is first shown.
 #include "../framework/BitmapButton.h"
 #include "ButtonEventsListner.h"
 

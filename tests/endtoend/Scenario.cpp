@@ -464,7 +464,9 @@ void World::Act(const std::wstring& actions)
         } else if (word == L"release") {
             MouseButton(false);
         } else if (word == L"away") {
+            // Until the button has heard of the leave: what it shows then is what stays.
             MovePointer(kParkedPointer);
+            Settle(kQuietWait);
         } else if (word == L"CloseBox") {
             // The close box is the caption's last button, at its right end.
             TITLEBARINFO title = {sizeof(title)};
@@ -523,8 +525,20 @@ int World::RowTop(int slot, int count)
     return kBottomRowTop - kRowPitch * (count - 1 - slot);
 }
 
-// Whether the slot's place in the column shows its picture in the state.
 bool World::Shows(int slot, const wchar_t* state)
+{
+    return Unlike(slot, state) == 0;
+}
+
+// The up picture with a focus rectangle: a dotted line inside its edges, nothing else changed.
+bool World::ShowsFocusCue(int slot)
+{
+    const int changed = Unlike(slot, L"UP");
+    return changed > 0 && changed <= Scaled(2 * (kButtonWidth + kButtonHeight));
+}
+
+// How many pixels of the slot's place in the column differ from its picture in the state.
+int World::Unlike(int slot, const wchar_t* state)
 {
     const std::vector<ColumnFace> column = Column();
     const ColumnFace& face = column[slot];
@@ -532,7 +546,7 @@ bool World::Shows(int slot, const wchar_t* state)
         face.pictures + L"_" + state + L"_" + Expand(L"@" + face.id + L".pictures");
     const int top = RowTop(slot, static_cast<int>(column.size()));
     return Differing({kColumnLeft, top, kColumnLeft + kButtonWidth, top + kButtonHeight}, picture,
-                     {0, 0}, {kButtonWidth, kButtonHeight}) == 0;
+                     {0, 0}, {kButtonWidth, kButtonHeight});
 }
 
 // The length at the launcher's DPI, rounded to the nearest pixel.
@@ -580,14 +594,20 @@ void World::Expect(const std::wstring& outcome)
             ExpectBox(rest);
         } else if (clause == L"closes") {
             closes = true;
-        } else if (StartsWith(clause, L"lit ", rest) || StartsWith(clause, L"pressed ", rest)) {
+        } else if (StartsWith(clause, L"lit ", rest) || StartsWith(clause, L"pressed ", rest) ||
+                   StartsWith(clause, L"cued ", rest)) {
             const std::set<int> expected = Slots(rest);
-            EXPECT_TRUE(WaitUntil(
-                [&] {
-                    return clause[0] == L'l' ? LitSlots() == expected
-                                             : Shows(*expected.begin(), L"DOWN");
-                },
-                m_pointedAtButton ? kRolloverWait : kOutcomeWait))
+            const auto shown = [&] {
+                switch (clause[0]) {
+                case L'l':
+                    return LitSlots() == expected;
+                case L'c':
+                    return ShowsFocusCue(*expected.begin());
+                default:
+                    return Shows(*expected.begin(), L"DOWN");
+                }
+            };
+            EXPECT_TRUE(WaitUntil(shown, m_pointedAtButton ? kRolloverWait : kOutcomeWait))
                 << Utf8(clause);
             for (int slot = 0, count = ColumnSize(); slot < count; ++slot)
                 EXPECT_TRUE(expected.count(slot) != 0 || Shows(slot, L"UP")) << "slot " << slot;

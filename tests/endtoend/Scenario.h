@@ -81,6 +81,8 @@ private:
     static int RowTop(int slot, int count);
     std::set<int> Slots(const std::wstring& words);
     bool Shows(int slot, const wchar_t* state);
+    bool ShowsFocusCue(int slot);
+    int Unlike(int slot, const wchar_t* state);
     std::set<int> LitSlots();
     HWND ChildAt(int left, int top);
     HWND ColumnButton(int slot);

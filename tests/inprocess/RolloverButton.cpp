@@ -25,17 +25,18 @@ protected:
     }
     ~RolloverButton() override { frame->DestroyWindow(); }
 
-    // The colour the button draws at its top-left corner in the given item state.
-    COLORREF Drawn(UINT state)
+    // The colour the button, drawn 16 pixels square in the given item state, has at the point.
+    COLORREF Drawn(UINT state, POINT at = {0, 0})
     {
         HDC dc = CreateCompatibleDC(nullptr);
-        BITMAPINFO info = {{static_cast<DWORD>(sizeof(BITMAPINFOHEADER)), 2, 2, 1, 32, BI_RGB}};
+        BITMAPINFO info = {{static_cast<DWORD>(sizeof(BITMAPINFOHEADER)), 16, 16, 1, 32, BI_RGB}};
         void* bits = nullptr;
         HGDIOBJ previous =
             SelectObject(dc, CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        DRAWITEMSTRUCT item = {ODT_BUTTON, 0, 0, 0, state, button.GetSafeHwnd(), dc, {0, 0, 2, 2}};
+        DRAWITEMSTRUCT item = {ODT_BUTTON,    0, 0, 0, state, button.GetSafeHwnd(), dc,
+                               {0, 0, 16, 16}};
         button.DrawItem(&item);
-        const COLORREF colour = GetPixel(dc, 0, 0);
+        const COLORREF colour = GetPixel(dc, at.x, at.y);
         DeleteObject(SelectObject(dc, previous));
         DeleteDC(dc);
         return colour;
@@ -54,10 +55,31 @@ TEST_F(RolloverButton, AnIncompleteSetIsReplacedByTheWholeEnglishSet)
     EXPECT_EQ(rect.bottom - rect.top, 3);
     EXPECT_EQ(Drawn(0), kRed);
     EXPECT_EQ(Drawn(ODS_SELECTED), kYellow) << "the English down picture, not the German one";
-    EXPECT_EQ(Drawn(ODS_FOCUS), kRed) << "never a focus look";
     button.SetHover(true);
     EXPECT_EQ(Drawn(0), kWhite);
     EXPECT_EQ(Drawn(ODS_SELECTED), kYellow) << "pressed wins over the highlight";
+}
+
+// The button that Enter would run after the pointer left it keeps the focus: lit, or where the
+// system shows keyboard cues, framed by a focus rectangle inside its up picture.
+TEST_F(RolloverButton, KeepingTheFocusItShowsItIsSelected)
+{
+    BOOL cues = FALSE;
+    SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &cues, 0);
+    EXPECT_TRUE(button.LoadBitmapSet("IDB_PARTIAL_BTN", "en"));
+    // The focus rectangle's line is dotted: every other pixel of it is drawn.
+    const POINT corner = {0, 0}, cue = {4, 3};
+    for (const bool shown : {false, true}) {
+        SCOPED_TRACE(shown ? "cues shown" : "cues hidden");
+        SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(shown), 0);
+        EXPECT_EQ(Drawn(ODS_FOCUS, corner), shown ? kRed : kWhite);
+        EXPECT_NE(Drawn(ODS_FOCUS, cue), kRed) << "a focus rectangle or the rollover";
+        EXPECT_EQ(Drawn(0, cue), kRed) << "without the focus, up";
+        button.SetHover(true);
+        EXPECT_EQ(Drawn(ODS_FOCUS, cue), kWhite) << "lit by the pointer: the rollover alone";
+        button.SetHover(false);
+    }
+    SystemParametersInfoW(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(cues != FALSE), 0);
 }
 
 TEST_F(RolloverButton, AnIncompleteEnglishSetEndsTheFallbackAndShowsTheUpPicture)
