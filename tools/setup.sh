@@ -9,7 +9,8 @@ packages=(
     g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
     cmake make googletest osslsigncode openssl
     xvfb xdotool imagemagick openbox
-    python3 python3-pil python3-fonttools libraqm0 fonts-dejavu-core fonts-noto-cjk poppler-utils
+    python3 python3-pil python3-fonttools libraqm0 libfreetype6 fonts-dejavu-core fonts-noto-cjk
+    poppler-utils
     xorriso locales cppcheck gcc
 )
 

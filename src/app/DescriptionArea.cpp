@@ -7,9 +7,59 @@ namespace {
 
 constexpr DWORD kStaticStyle = WS_CHILD | WS_VISIBLE | SS_OWNERDRAW | SS_NOPREFIX;
 constexpr int kTextLength = 512;
-constexpr UINT kTextFormat = DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX;
+// A word wider than the area is broken as an edit control breaks it, never cut at the edge.
+constexpr UINT kTextFormat = DT_LEFT | DT_TOP | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX;
+constexpr int kSmallestSizePercent = 75;
+constexpr wchar_t kEllipsis[] = L"\x2026";
+
+bool Fits(HDC dc, HFONT font, const std::wstring& text, SIZE area)
+{
+    const RECT extent = DescriptionExtent(dc, font, text, area.cx);
+    return extent.right <= area.cx && extent.bottom <= area.cy;
+}
+
+// The longest beginning of the text that fits with the ellipsis after it.
+std::wstring Shortened(HDC dc, HFONT font, const std::wstring& text, SIZE area)
+{
+    const auto ended = [&](size_t length) {
+        std::wstring shown = text.substr(0, length);
+        shown.erase(shown.find_last_not_of(L' ') + 1);
+        return shown + kEllipsis;
+    };
+    size_t fitting = 0, tooLong = text.size();
+    while (tooLong - fitting > 1) {
+        const size_t middle = (fitting + tooLong) / 2;
+        (Fits(dc, font, ended(middle), area) ? fitting : tooLong) = middle;
+    }
+    return ended(fitting);
+}
 
 } // namespace
+
+RECT DescriptionExtent(HDC dc, HFONT font, const std::wstring& text, int width)
+{
+    const HGDIOBJ previous = SelectObject(dc, font);
+    RECT extent = {0, 0, width, 0};
+    DrawTextW(dc, text.c_str(), -1, &extent, kTextFormat | DT_CALCRECT);
+    SelectObject(dc, previous);
+    return extent;
+}
+
+DescriptionLayout LayOutDescription(HDC dc, const std::wstring& text, SIZE area, UINT dpi)
+{
+    HFONT font = CreateMessageFont(dpi);
+    LOGFONTW look = {};
+    GetObjectW(font, sizeof(look), &look);
+    const LONG smallest = MulDiv(look.lfHeight, kSmallestSizePercent, 100);
+    while (!Fits(dc, font, text, area)) {
+        if (look.lfHeight == smallest)
+            return {font, Shortened(dc, font, text, area)};
+        look.lfHeight += look.lfHeight < 0 ? 1 : -1;
+        DeleteObject(font);
+        font = CreateFontIndirectW(&look);
+    }
+    return {font, text};
+}
 
 BEGIN_MESSAGE_MAP(CDescriptionArea, CWnd)
 ON_WM_ERASEBKGND()
@@ -60,16 +110,16 @@ void CDescriptionArea::Draw(const DRAWITEMSTRUCT& item) const
 
     wchar_t text[kTextLength] = L"";
     GetWindowTextW(m_hWnd, text, kTextLength);
-    HFONT font = CreateMessageFont(m_dpi);
-    const HGDIOBJ previousFont = SelectObject(memory, font);
+    const DescriptionLayout layout = LayOutDescription(memory, text, {width, height}, m_dpi);
+    const HGDIOBJ previousFont = SelectObject(memory, layout.font);
     SetTextColor(memory, IsHighContrastOn() ? GetSysColor(COLOR_WINDOWTEXT) : m_colour);
     SetBkMode(memory, TRANSPARENT);
     RECT textRect = {0, 0, width, height};
-    DrawTextW(memory, text, -1, &textRect, kTextFormat);
+    DrawTextW(memory, layout.text.c_str(), -1, &textRect, kTextFormat);
     BitBlt(item.hDC, rect.left, rect.top, width, height, memory, 0, 0, SRCCOPY);
 
     SelectObject(memory, previousFont);
-    DeleteObject(font);
+    DeleteObject(layout.font);
     SelectObject(memory, previousBitmap);
     DeleteObject(canvas);
     DeleteDC(memory);

@@ -1,8 +1,22 @@
 #pragma once
 // The place on the background where the lit button's description shows: a static control, so
 // that a screen reader reads its text, drawn by the launcher over the background in the
-// system's message font, wrapped, without flicker.
+// system's message font, wrapped (a word wider than the area too), without flicker.
 #include "../framework/Wnd.h"
+
+#include <string>
+
+// How a description shows in an area: in the message font at the DPI, or smaller, down to three
+// quarters of its size, where it needs more room, or else as much as fits ended by an ellipsis;
+// never cut without a sign. The font is the caller's to delete.
+struct DescriptionLayout
+{
+    HFONT font;
+    std::wstring text;
+};
+DescriptionLayout LayOutDescription(HDC dc, const std::wstring& text, SIZE area, UINT dpi);
+// The rectangle the text takes in the font, drawn as descriptions are, at most WIDTH wide.
+RECT DescriptionExtent(HDC dc, HFONT font, const std::wstring& text, int width);
 
 class CDescriptionArea : public CWnd
 {

@@ -160,6 +160,17 @@ BROKEN = [
      "game.toml: disc.volume_lable: is not a field of [disc]; did you mean volume_label?"),
     ("an emoji the system draws", replace('exit = "Closes this window."', 'exit = "Bye \U0001F44B"'),
      "descriptions.en.exit: '\U0001F44B' (U+1F44B) is in no font Windows draws this text with"),
+    ("a descriptions area over the logo and the column",
+     replace("area = [494, 24, 628, 164]", "area = [100, 24, 628, 164]"),
+     ["descriptions.area: [100, 24, 628, 164] overlaps the logo, which lies at [0, 0, 130, 116]",
+      "descriptions.area: [100, 24, 628, 164] overlaps the button column, which lies at [171, "
+      "26, 471, 378]"]),
+    ("a description longer than its area",
+     lambda folder: (replace("area = [494, 24, 628, 164]", "area = [494, 24, 628, 90]")(folder),
+                     replace('exit = "Closes this window."', 'exit = "Closes this window and '
+                             'leaves the game as it is: nothing is installed, nothing is started,'
+                             ' nothing is removed, and the disc stays in the drive."')(folder)),
+     "descriptions.en.exit: takes 7 lines at 100 %; descriptions.area holds 5"),
     ("a misspelt field and two stray files in art, all told at once",
      lambda folder: (replace("volume_label", "volume_lable")(folder),
                      picture("notes.png.bak", (1, 1), format="PNG")(folder),

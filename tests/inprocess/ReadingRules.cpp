@@ -1,9 +1,12 @@
 // Rules that the end-to-end runs cannot reach with the inputs a real system gives: registry
 // values of every type and size, locale codes no locale produces, strings longer than their
-// buffer, the player's No to an elevation prompt (which Wine never shows). In process, against
-// the real registry, message boxes and the launcher's own resources.
+// buffer, the player's No to an elevation prompt (which Wine never shows), descriptions longer
+// than their area (which the build refuses, but a system's larger font can make). In process,
+// against the real registry, message boxes, fonts and the launcher's own resources.
+#include "../../src/app/DescriptionArea.h"
 #include "../../src/app/Language.h"
 #include "../../src/docs/InsertDiscMessage.h"
+#include "../../src/framework/HighContrast.h"
 #include "../../src/install/RegistryReader.h"
 #include "../../src/install/StartFailure.h"
 #include "../../src/install/VersionReader.h"
@@ -177,6 +180,57 @@ TEST(SayStartFailure, ThePlayersNoSaysNothingAMissingFileIsTheCallersOtherFailur
     // The No is said by the last error alone, whatever the shell answers.
     SetLastError(ERROR_CANCELLED);
     EXPECT_EQ(ErrorOfShell(reinterpret_cast<HINSTANCE>(SE_ERR_ACCESSDENIED)), ERROR_CANCELLED);
+}
+
+// Whole in the message font, or smaller, or ended by an ellipsis: always within the area. A
+// word wider than the area breaks; it is never cut at the edge.
+TEST(LayOutDescription, ShowsTheTextWholeSmallerOrEndedByAnEllipsisAlwaysWithinTheArea)
+{
+    enum Shown
+    {
+        kWhole,
+        kSmaller,
+        kEnded
+    };
+    const std::wstring sentence = L"Meet other captains in the forum. ";
+    const struct
+    {
+        std::wstring text;
+        SIZE area;
+        Shown shown;
+    } cases[] = {
+        {L"Visits the website.", {134, 140}, kWhole},
+        {L"Donaudampfschifffahrtsgesellschaftskapit\x00e4n", {60, 140}, kWhole},
+        {sentence + sentence + sentence, {134, 52}, kSmaller},
+        {sentence + sentence + sentence + sentence + sentence, {134, 30}, kEnded},
+    };
+    HDC dc = CreateCompatibleDC(nullptr);
+    for (const UINT dpi : {96u, 192u}) {
+        HFONT message = CreateMessageFont(dpi);
+        LOGFONTW full = {};
+        GetObjectW(message, sizeof(full), &full);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testenv::Narrow(c.text) + " at " + std::to_string(dpi));
+            const SIZE area = {MulDiv(c.area.cx, dpi, 96), MulDiv(c.area.cy, dpi, 96)};
+            const DescriptionLayout layout = LayOutDescription(dc, c.text, area, dpi);
+            LOGFONTW shown = {};
+            GetObjectW(layout.font, sizeof(shown), &shown);
+            const RECT extent = DescriptionExtent(dc, layout.font, layout.text, area.cx);
+            EXPECT_LE(extent.right, area.cx);
+            EXPECT_LE(extent.bottom, area.cy);
+            EXPECT_EQ(shown.lfHeight == full.lfHeight, c.shown == kWhole);
+            EXPECT_EQ(layout.text == c.text, c.shown != kEnded);
+            if (c.shown == kEnded) {
+                EXPECT_EQ(layout.text.back(), L'\x2026');
+                EXPECT_EQ(c.text.compare(0, layout.text.size() - 1, layout.text, 0,
+                                         layout.text.size() - 1),
+                          0);
+            }
+            DeleteObject(layout.font);
+        }
+        DeleteObject(message);
+    }
+    DeleteDC(dc);
 }
 
 } // namespace

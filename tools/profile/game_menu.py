@@ -11,6 +11,8 @@ import struct
 from types import SimpleNamespace
 from urllib.parse import urlsplit
 
+import system_text
+
 # The game's two states, as the launcher decides between Play and Install at start.
 INSTALLED, NOT_INSTALLED = "installed", "not-installed"
 STATES = [INSTALLED, NOT_INSTALLED]
@@ -35,6 +37,10 @@ MAX_BUTTONS = 9
 
 # The column: its bottom row where Exit has always been, a row every 40 pixels.
 BOTTOM_ROW_TOP, ROW_PITCH = 346, 40
+COLUMN_LEFT, COLUMN_RIGHT, BUTTON_HEIGHT = 171, 471, 32
+LOGO = (0, 0, 130, 116)
+# The scales a description must fit at: 100 % and 200 %.
+SCALES = (1, 2)
 
 SOUNDS = ("hover", "press", "opening")
 SOUND_LIMIT = 1024 * 1024
@@ -211,6 +217,36 @@ def read_descriptions(reader, data, profile):
         area = [0, 0, 1, 1]
     profile.description_area = tuple(area)
     profile.description_colour = reader.colour(descriptions, "descriptions.colour")
+    for name, place in (("the logo", LOGO), ("the button column", column_place(profile.menu))):
+        if overlaps(area, place):
+            reader.fail("descriptions.area", "%s overlaps %s, which lies at %s" %
+                        (list(area), name, list(place)))
+    for code, texts in sorted(profile.descriptions.items()):
+        for face, text in sorted(texts.items()):
+            check_fit(reader, "descriptions.%s.%s" % (code, face), text, area)
+
+
+def column_place(menu):
+    """[left, top, right, bottom] of the column's rows in the state that shows the most."""
+    rows = max([len(column(menu, state)) for state in STATES] + [1])
+    return (COLUMN_LEFT, BOTTOM_ROW_TOP - ROW_PITCH * (rows - 1), COLUMN_RIGHT,
+            BOTTOM_ROW_TOP + BUTTON_HEIGHT)
+
+
+def overlaps(one, other):
+    return one[0] < other[2] and other[0] < one[2] and one[1] < other[3] and other[1] < one[3]
+
+
+def check_fit(reader, field, text, area):
+    """Fails FIELD when TEXT needs more lines than the area holds, in the message font."""
+    for scale in SCALES:
+        pixels = system_text.MESSAGE_FONT_PIXELS * scale
+        needed = system_text.lines(text, (area[2] - area[0]) * scale, pixels)
+        room = (area[3] - area[1]) * scale // system_text.line_height(pixels)
+        if needed > room:
+            reader.fail(field, "takes %d lines at %d %%; descriptions.area holds %d: shorten it "
+                        "or enlarge the area" % (needed, 100 * scale, room))
+            return
 
 
 def read_sounds(reader, data, profile):
