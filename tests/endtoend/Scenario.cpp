@@ -598,14 +598,10 @@ void World::Expect(const std::wstring& outcome)
                    StartsWith(clause, L"cued ", rest)) {
             const std::set<int> expected = Slots(rest);
             const auto shown = [&] {
-                switch (clause[0]) {
-                case L'l':
+                if (clause[0] == L'l')
                     return LitSlots() == expected;
-                case L'c':
-                    return ShowsFocusCue(*expected.begin());
-                default:
-                    return Shows(*expected.begin(), L"DOWN");
-                }
+                return clause[0] == L'c' ? ShowsFocusCue(*expected.begin())
+                                         : Shows(*expected.begin(), L"DOWN");
             };
             EXPECT_TRUE(WaitUntil(shown, m_pointedAtButton ? kRolloverWait : kOutcomeWait))
                 << Utf8(clause);
