@@ -12,17 +12,17 @@ constexpr UINT kTextFormat = DT_LEFT | DT_TOP | DT_WORDBREAK | DT_EDITCONTROL | 
 constexpr int kSmallestSizePercent = 75;
 constexpr wchar_t kEllipsis[] = L"\x2026";
 
-bool Fits(HDC dc, HFONT font, const std::wstring& text, SIZE area)
+bool Fits(HDC dc, HFONT font, const WideString& text, SIZE area)
 {
     const RECT extent = DescriptionExtent(dc, font, text, area.cx);
     return extent.right <= area.cx && extent.bottom <= area.cy;
 }
 
 // The longest beginning of the text that fits with the ellipsis after it.
-std::wstring Shortened(HDC dc, HFONT font, const std::wstring& text, SIZE area)
+WideString Shortened(HDC dc, HFONT font, const WideString& text, SIZE area)
 {
     const auto ended = [&](size_t length) {
-        std::wstring shown = text.substr(0, length);
+        WideString shown = text.substr(0, length);
         shown.erase(shown.find_last_not_of(L' ') + 1);
         return shown + kEllipsis;
     };
@@ -36,7 +36,7 @@ std::wstring Shortened(HDC dc, HFONT font, const std::wstring& text, SIZE area)
 
 } // namespace
 
-RECT DescriptionExtent(HDC dc, HFONT font, const std::wstring& text, int width)
+RECT DescriptionExtent(HDC dc, HFONT font, const WideString& text, int width)
 {
     const HGDIOBJ previous = SelectObject(dc, font);
     RECT extent = {0, 0, width, 0};
@@ -45,7 +45,7 @@ RECT DescriptionExtent(HDC dc, HFONT font, const std::wstring& text, int width)
     return extent;
 }
 
-DescriptionLayout LayOutDescription(HDC dc, const std::wstring& text, SIZE area, UINT dpi)
+DescriptionLayout LayOutDescription(HDC dc, const WideString& text, SIZE area, UINT dpi)
 {
     HFONT font = CreateMessageFont(dpi);
     LOGFONTW look = {};

@@ -4,7 +4,7 @@
 // system's message font, wrapped (a word wider than the area too), without flicker.
 #include "../framework/Wnd.h"
 
-#include <string>
+#include "../framework/Text.h"
 
 // How a description shows in an area: in the message font at the DPI, or smaller, down to three
 // quarters of its size, where it needs more room, or else as much as fits ended by an ellipsis;
@@ -12,11 +12,11 @@
 struct DescriptionLayout
 {
     HFONT font;
-    std::wstring text;
+    WideString text;
 };
-DescriptionLayout LayOutDescription(HDC dc, const std::wstring& text, SIZE area, UINT dpi);
+DescriptionLayout LayOutDescription(HDC dc, const WideString& text, SIZE area, UINT dpi);
 // The rectangle the text takes in the font, drawn as descriptions are, at most WIDTH wide.
-RECT DescriptionExtent(HDC dc, HFONT font, const std::wstring& text, int width);
+RECT DescriptionExtent(HDC dc, HFONT font, const WideString& text, int width);
 
 class CDescriptionArea : public CWnd
 {

@@ -192,10 +192,10 @@ TEST(LayOutDescription, ShowsTheTextWholeSmallerOrEndedByAnEllipsisAlwaysWithinT
         kSmaller,
         kEnded
     };
-    const std::wstring sentence = L"Meet other captains in the forum. ";
+    const WideString sentence = L"Meet other captains in the forum. ";
     const struct
     {
-        std::wstring text;
+        WideString text;
         SIZE area;
         Shown shown;
     } cases[] = {{L"Visits the website.", {134, 140}, kWhole},
@@ -209,14 +209,14 @@ TEST(LayOutDescription, ShowsTheTextWholeSmallerOrEndedByAnEllipsisAlwaysWithinT
         GetObjectW(message, sizeof(full), &full);
         DeleteObject(message);
         for (const auto& c : cases) {
-            SCOPED_TRACE(testenv::Narrow(c.text) + " at " + std::to_string(dpi));
+            SCOPED_TRACE(testenv::Narrow(c.text.c_str()) + " at " + std::to_string(dpi));
             const SIZE area = {MulDiv(c.area.cx, dpi, 96), MulDiv(c.area.cy, dpi, 96)};
             const DescriptionLayout layout = LayOutDescription(dc, c.text, area, dpi);
             GetObjectW(layout.font, sizeof(shown), &shown);
             const RECT extent = DescriptionExtent(dc, layout.font, layout.text, area.cx);
             EXPECT_TRUE(extent.right <= area.cx && extent.bottom <= area.cy);
             EXPECT_EQ(shown.lfHeight == full.lfHeight, c.shown == kWhole);
-            const std::wstring ended = c.text.substr(0, layout.text.size() - 1) + L"\x2026";
+            const WideString ended = c.text.substr(0, layout.text.size() - 1) + L"\x2026";
             EXPECT_EQ(layout.text, c.shown == kEnded ? ended : c.text);
             DeleteObject(layout.font);
         }
