@@ -9,6 +9,7 @@ constexpr DWORD kStaticStyle = WS_CHILD | WS_VISIBLE | SS_OWNERDRAW | SS_NOPREFI
 constexpr int kTextLength = 512;
 // A word wider than the area is broken as an edit control breaks it, never cut at the edge.
 constexpr UINT kTextFormat = DT_LEFT | DT_TOP | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX;
+// A text that needs more room is drawn smaller, down to this share of the message font.
 constexpr int kSmallestSizePercent = 75;
 constexpr wchar_t kEllipsis[] = L"\x2026";
 

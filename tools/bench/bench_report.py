@@ -134,6 +134,10 @@ alternated, at 100 %% and at 200 %% display scale. Machine: %s. Measured: %s.
   builds from the header with the launcher's flags (`src/framework/Text.h`).
 - `-fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables`, function and data sections and
   `--gc-sections`.
+- The five `std::__throw_*` helpers that the string and container templates call on a length
+  they never see end the program as an uncaught throw would (`RuntimeSize.cpp`): libstdc++'s
+  brought its exception classes and, for their messages, the whole copy-on-write string
+  instantiation with its unwind tables (about 52 KB).
 - Together: from 319 KB to %.0f KB of code and overhead beyond the pictures.
 - The launcher is linked with 4 KB file alignment: Wine maps a page-aligned image straight
   from the file, and copied the whole 3.3 MB (pictures included) into private memory at every
