@@ -67,7 +67,6 @@ void CSounds::Play(LauncherSound sound)
 {
     if (m_muted || !Has(sound) || IsScreenReaderRunning())
         return;
-    m_played = true;
     if (winmm::PlaySoundW(kSoundNames[sound], GetModuleHandleW(nullptr),
                           SND_RESOURCE | SND_ASYNC | SND_NODEFAULT)) {
         m_startedAt = GetTickCount();
@@ -78,13 +77,15 @@ void CSounds::Play(LauncherSound sound)
 void CSounds::LetFinish(DWORD longest) const
 {
     const DWORD played = GetTickCount() - m_startedAt;
-    if (!m_muted && played < m_length)
+    if (played < m_length)
         Sleep(m_length - played < longest ? m_length - played : longest);
 }
 
 void CSounds::ToggleMuted()
 {
     m_muted = !m_muted;
-    if (m_muted && m_played)
+    if (m_muted && m_length != 0) {
         winmm::PlaySoundW(nullptr, nullptr, 0);
+        m_length = 0;
+    }
 }

@@ -27,8 +27,7 @@ public:
 
 private:
     bool m_muted = false;
-    bool m_played = false;
-    // The last sound started: when, and for how long it plays (0: none).
+    // The last sound started: when, and for how long it plays (0: none, or silenced).
     DWORD m_startedAt = 0;
     DWORD m_length = 0;
 };

@@ -27,10 +27,10 @@ PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
 # The sizes the pictures are carried at, and the suffix of each one's names.
 SCALES = [(1, "", ""), (2, "_2X", "@2x")]
 STATES = ["UP", "ROLLOVER", "DOWN"]
-# Ordered dithering to 5 bits a channel: half of a 4 x 4 Bayer matrix entry is added to a
-# channel before its low three bits are dropped.
 # Languages whose capital of "i" is dotted ("İ"); their dotless "ı" takes "I".
 DOTTED_CAPITAL_I = ("tr", "az")
+# Ordered dithering to 5 bits a channel: half of a 4 x 4 Bayer matrix entry is added to a
+# channel before its low three bits are dropped.
 BAYER = [[0, 8, 2, 10], [12, 4, 14, 6], [3, 11, 1, 9], [15, 7, 13, 5]]
 
 

@@ -63,8 +63,8 @@ def advance(character, pixels):
 @functools.lru_cache(maxsize=None)
 def line_height(pixels):
     """The base font's ascent and descent, each rounded, as GDI gives them."""
-    metrics = TTFont(fonts.path(BASE_FONT))["OS/2"]
-    em = TTFont(fonts.path(BASE_FONT))["head"].unitsPerEm
+    font = TTFont(fonts.path(BASE_FONT))
+    metrics, em = font["OS/2"], font["head"].unitsPerEm
     return round(metrics.usWinAscent * pixels / em) + round(metrics.usWinDescent * pixels / em)
 
 
