@@ -1,5 +1,6 @@
 // The column of rollover buttons the game's menu shows, made as the last step of the window's
 // construction.
+#include "../docs/DiscManifest.h"
 #include "GameMenu.h"
 #include "GameProfile.h"
 #include "MainFrame.h"
@@ -27,7 +28,9 @@ void CMainFrame::CreateButtonColumn()
     m_state = m_installPath.empty() ? STATE_NOT_INSTALLED : STATE_INSTALLED;
     for (size_t index = 0; index < kGameMenuSize && m_buttonCount < kMaxColumnButtons; ++index) {
         const ButtonFace& face = kGameMenu[index].faces[m_state];
-        if (face.pictures == nullptr)
+        // Check disc heads the column, so that the others keep their rows without it.
+        if (face.pictures == nullptr ||
+            (kGameMenu[index].action == ACTION_VERIFY && !HasDiscManifest()))
             continue;
         const int slot = m_buttonCount++;
         m_entries[slot] = &kGameMenu[index];

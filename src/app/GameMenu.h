@@ -25,7 +25,8 @@ enum MenuAction
     ACTION_PROGRAM,
     ACTION_DOCUMENT,
     ACTION_LINK,
-    ACTION_EXPLORE
+    ACTION_EXPLORE,
+    ACTION_VERIFY // shown only by a launcher that carries its disc's list of files
 };
 
 // Texts by language; the entry of the code "" stands in for every language without its own.

@@ -14,6 +14,9 @@
 
 #include <string>
 
+// Posted to the window to check the disc as soon as it shows (the command line's /verify).
+constexpr UINT WM_CHECK_DISC = WM_APP + 10;
+
 class CMainFrame : public CFrameWnd, public ButtonEventsListner
 {
 public:
@@ -53,6 +56,9 @@ protected:
     void OnDocument(const MenuEntry& entry);
     void OnLink(const MenuEntry& entry);
     void OnExplore(const MenuEntry& entry);
+    void OnVerify(const MenuEntry& entry);
+    // Asked for by the command line's /verify, once the window shows.
+    LRESULT OnCheckDiscAsked(WPARAM, LPARAM);
     BOOL OnEraseBkgnd(CDC* dc);
     HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT kind);
     LRESULT OnNcCreate(WPARAM wParam, LPARAM createStruct);
@@ -99,6 +105,7 @@ private:
     int SetWorkingDirectory(const std::string& path);
     void LaunchReaderInstaller();
     void RequestClose();
+    void CheckDisc();
 
     // The column, top to bottom, and the menu entry of each button.
     CRolloverBitmapButton* m_buttons[kMaxColumnButtons] = {};

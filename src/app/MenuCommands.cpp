@@ -24,6 +24,7 @@ const CMainFrame::ActionKind& CMainFrame::KindOf(MenuAction action)
         {{0, 0}, &CMainFrame::OnDocument},
         {{0, 0}, &CMainFrame::OnLink},
         {{0, 0}, &CMainFrame::OnExplore},
+        {{0, 0}, &CMainFrame::OnVerify},
     };
     return kinds[action];
 }

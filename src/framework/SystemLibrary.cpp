@@ -24,6 +24,12 @@ HMODULE CommonControls()
     return module;
 }
 
+HMODULE CommonDialogs()
+{
+    static const HMODULE module = LoadFromSystemFolder(L"comdlg32.dll");
+    return module;
+}
+
 HMODULE MultimediaLibrary()
 {
     static const HMODULE module = LoadFromSystemFolder(L"winmm.dll");
@@ -49,6 +55,8 @@ template <typename Function> Function FunctionOf(HMODULE module, const char* nam
 // would go unnoticed by the compiler behind the cast, and by every caller that restores its
 // stack from a frame pointer.
 using TrackMouseEventFn = decltype(&::_TrackMouseEvent);
+using InitCommonControlsExFn = decltype(&::InitCommonControlsEx);
+using GetSaveFileNameFn = decltype(&::GetSaveFileNameW);
 using GetFileVersionInfoSizeFn = decltype(&::GetFileVersionInfoSizeA);
 using GetFileVersionInfoFn = decltype(&::GetFileVersionInfoA);
 using VerQueryValueFn = decltype(&::VerQueryValueA);
@@ -122,7 +130,25 @@ BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track)
     return call != nullptr && call(track);
 }
 
+BOOL InitCommonControls(DWORD classes)
+{
+    static const auto call =
+        FunctionOf<InitCommonControlsExFn>(CommonControls(), "InitCommonControlsEx");
+    const INITCOMMONCONTROLSEX init = {sizeof(init), classes};
+    return call != nullptr && call(&init);
+}
+
 } // namespace comctl32
+
+namespace comdlg32 {
+
+BOOL GetSaveFileNameW(LPOPENFILENAMEW save)
+{
+    static const auto call = FunctionOf<GetSaveFileNameFn>(CommonDialogs(), "GetSaveFileNameW");
+    return call != nullptr && call(save);
+}
+
+} // namespace comdlg32
 
 namespace winmm {
 

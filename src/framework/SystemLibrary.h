@@ -1,12 +1,14 @@
 #pragma once
-// Functions of system DLLs that are not "known DLLs" (VERSION, COMCTL32, WINMM). Imported
-// statically, Windows would look for them in the program's own folder first, and a DLL of that name
-// lying beside the launcher (a download folder is full of them) would run with the user's rights.
-// These are loaded at run time, by full path, from the system folder only. Besides them, the
-// functions of USER32 that older Windows lack, looked up in the USER32 already loaded.
+// Functions of system DLLs that are not "known DLLs" (VERSION, COMCTL32, WINMM), or that few runs
+// need (COMDLG32). Imported statically, Windows would look for them in the program's own folder
+// first, and a DLL of that name lying beside the launcher (a download folder is full of them) would
+// run with the user's rights. These are loaded at run time, by full path, from the system folder
+// only. Besides them, the functions of USER32 that older Windows lack, looked up in the USER32
+// already loaded.
 #include "NewerWindows.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 
 // Limits where this process loads DLLs from to the system folder; call it first thing.
 void RestrictDllSearchToSystemFolder();
@@ -25,7 +27,14 @@ void EnableNonClientDpiScaling(HWND window);
 
 namespace comctl32 {
 BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track);
-}
+// Registers the common controls' window classes (ICC_PROGRESS_CLASS...) for this process.
+BOOL InitCommonControls(DWORD classes);
+} // namespace comctl32
+
+namespace comdlg32 {
+// Loads the common dialogs when a file is first saved: most runs never do.
+BOOL GetSaveFileNameW(LPOPENFILENAMEW save);
+} // namespace comdlg32
 
 namespace winmm {
 // Loads the multimedia library at the first sound only: a game without sounds never does.

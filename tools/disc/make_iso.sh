@@ -11,7 +11,9 @@
 # DISC_OPTIONS=--or-stand-ins lays out the demo programs for a profile without one. With
 # SIGN_CERT and SIGN_KEY set (tools/disc/sign.sh) the launcher and the programs the profile
 # lists under [disc] sign are signed and verified first; a disc that cannot be signed gets no
-# ISO.
+# ISO. The launcher is built anew with the list of the disc's files, their sizes and SHA-256
+# (tools/disc/disc_manifest.py), after the other programs are signed and before it is, and the
+# files go on the disc in the list's order.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 iso="${1:-build/disc.iso}"
@@ -21,10 +23,13 @@ source build/win32/game/game.env
 # shellcheck disable=SC2086
 /usr/bin/python3 tools/disc/make_disc.py ${DISC_OPTIONS:-} ${DISC_FOLDER:+--folder "$DISC_FOLDER"} \
     "$GAME_PROFILE" "$root" build/win32
-if [ -n "${SIGN_CERT:-}${SIGN_KEY:-}" ]; then
-    mapfile -t programs <"$root.signed"
-    tools/disc/sign.sh "${programs[@]}"
-fi
+signing=""
+[ -z "${SIGN_CERT:-}${SIGN_KEY:-}" ] || signing=1
+# The launcher last: it carries the list of the other files as they go on the disc, signed.
+mapfile -t programs <"$root.signed"
+[ -z "$signing" ] || [ ${#programs[@]} -lt 2 ] || tools/disc/sign.sh "${programs[@]:1}"
+/usr/bin/python3 tools/disc/disc_manifest.py "$root" build/win32
+[ -z "$signing" ] || tools/disc/sign.sh "${programs[0]}"
 xorriso -as mkisofs -quiet -J -joliet-long -joliet-utf16 -R -V "$GAME_VOLUME_LABEL" \
-    -o "$iso" "$root"
+    --sort-weight-list "$root.order" -o "$iso" "$root"
 echo "Wrote $iso"

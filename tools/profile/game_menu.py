@@ -27,10 +27,11 @@ ACTIONS = {
     "document": [("file", "paths", True)],
     "link": [("address", "addresses", True)],
     "explore": [("folder", "path", False)],
+    "verify": [],
 }
-# Today's five keep their names as ids; uninstall and explore may be given one.
+# Today's five keep their names as ids; uninstall, explore and verify may be given one.
 FIXED_IDS = ("play", "manual", "readme", "web", "exit")
-DEFAULT_IDS = ("uninstall", "explore")
+DEFAULT_IDS = ("uninstall", "explore", "verify")
 DEFAULT_MENU = [{"action": action} for action in FIXED_IDS]
 ID_PATTERN = re.compile(r"^[a-z][a-z0-9_]{0,23}$")
 MAX_BUTTONS = 9
@@ -96,6 +97,11 @@ def read_menu(reader, data, profile):
             if face in ids:
                 reader.fail("menu.%d.id" % number, "'%s' is a second button of that id" % face)
             ids.add(face)
+        if entry.action == "verify" and number != 1:
+            # A launcher made without its disc has no Check disc button: at the top, its going
+            # moves no other button.
+            reader.fail("menu.%d.action" % number, "Check disc (verify) must be the first button "
+                        "of [[menu]]: a launcher built without its disc leaves it out")
         profile.menu.append(entry)
     for state in STATES:
         count = len(column(profile.menu, state))
