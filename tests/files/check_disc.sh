@@ -4,7 +4,8 @@
 # made from a publisher's folder) holding its laid-out folder byte for byte under the names
 # Windows reads (Joliet), with the dates Rock Ridge keeps and the game's volume label; and
 # autorun.inf in UTF-16, whose label Windows' profile functions read whole in a Western and a
-# Japanese locale. Prints the plain pass/fail line CI reads.
+# Japanese locale; the launcher listing every other file of its image. Prints the plain pass/fail
+# line CI reads.
 #
 #   check_disc.sh DEMO-DISC BUILD TABLE LABEL-READER    (TABLE: the end-to-end table the build wrote)
 set -u
@@ -41,6 +42,8 @@ for image in disc:iso-root publisher:publisher-root; do
     xorriso -osirrox on -indev "$iso" -extract / "$work/rock" >/dev/null 2>&1
     check "$iso holds $root byte for byte under its Joliet names" "diff -r '$root' '$work/joliet'"
     check "$iso keeps the files' dates" "[ \"\$(dates '$root')\" = \"\$(dates '$work/rock')\" ]"
+    check "$iso's launcher lists every other file, size and SHA-256, in the image's order" \
+        "/usr/bin/python3 '$(dirname "$0")/disc_listed.py' '$iso' '$work/joliet'"
     check "$iso has the game's volume label" \
         "xorriso -indev '$iso' -pvd_info 2>/dev/null | grep -q 'Volume Id *: $(word @volume-label)\$'"
 done

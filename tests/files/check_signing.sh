@@ -2,7 +2,8 @@
 # The disc signed with a certificate from a CA made here and now: its programs carry a SHA-1 and
 # a nested SHA-256 signature that both verify against that CA, the launcher without its
 # signatures is the unsigned build byte for byte, a byte changed after signing fails
-# verification, and the signed launcher starts and shows its window. Without a time stamp the
+# verification (one of the list of the disc's files among them), the same folder makes the same
+# signed disc, and the signed launcher starts and shows its window. Without a time stamp the
 # disc says its signatures end with the certificate. A certificate, key or password that cannot
 # sign, or a certificate of another CA, stops the disc with a message naming it, and no ISO is
 # written. Prints the plain pass/fail line CI reads.
@@ -61,11 +62,22 @@ for program in launcher.exe "$GAME_SETUP" "payload/$GAME_DEFAULT_APP_FILE"; do
 done
 launcher="$work/disc/launcher.exe"
 osslsigncode remove-signature -in "$launcher" -out "$work/unsigned.exe" >/dev/null 2>&1
-check "without its signature the launcher is the unsigned build" \
-    "cmp -s '$work/unsigned.exe' build/win32/launcher.exe"
-cp "$launcher" "$work/changed.exe"
-printf X | dd of="$work/changed.exe" bs=1 seek=4096 conv=notrunc 2>/dev/null
+check "without its signature the launcher is the disc's unsigned build" \
+    "cmp -s '$work/unsigned.exe' build/win32/disc_launcher.exe"
+# CHANGED OFFSET: a copy of the signed launcher with one byte changed.
+change() {
+    cp "$launcher" "$work/$1"
+    printf X | dd of="$work/$1" bs=1 seek="$2" conv=notrunc 2>/dev/null
+}
+change changed.exe 4096
 check "a byte changed after signing fails verification" "! verifies '$work/changed.exe'"
+listed=$(grep -obaF "# The disc's files" "$launcher" | head -1 | cut -d: -f1)
+change relisted.exe $((listed + 70))
+check "the list of the disc's files is signed: one edited fails verification" \
+    "[ -n '$listed' ] && ! verifies '$work/relisted.exe'"
+disc "$work/again.iso" "${signing[@]}"
+check "the same folder makes the same signed disc, byte for byte" \
+    "cmp '$work/signed.iso' '$work/again.iso'"
 
 title="  v\\. "
 pid=""

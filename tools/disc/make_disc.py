@@ -182,6 +182,27 @@ def copy_own(folder, layout):
         shutil.copystat(here, os.path.join(layout, os.path.relpath(here, folder)))
 
 
+def disc_date(folder):
+    """SOURCE_DATE_EPOCH, else the newest date in FOLDER: the date of what the disc adds to the
+    publisher's files, so that the same folder makes the same disc."""
+    if os.environ.get("SOURCE_DATE_EPOCH"):
+        return int(os.environ["SOURCE_DATE_EPOCH"])
+    return max(int(os.stat(os.path.join(here, name)).st_mtime)
+               for here, folders, files in os.walk(folder, followlinks=True)
+               for name in files + folders + ["."])
+
+
+def date_what_is_new(layout, own, date):
+    """The launcher, autorun.inf, the stand-ins and their folders take the disc's date; the
+    publisher's files keep theirs."""
+    for here, folders, files in os.walk(layout, topdown=False):
+        inside = os.path.relpath(here, layout)
+        for name in files + ["."]:
+            if own is None or not os.path.lexists(os.path.join(own, inside, name)) or \
+                    inside == "." and name.casefold() in (LAUNCHER, AUTORUN):
+                os.utime(os.path.join(here, name), (date, date))
+
+
 def lay_out(profile, layout, build, stand_ins):
     problems = Problems(profile)
     own = None if stand_ins == "only" else profile.disc_folder
@@ -209,6 +230,7 @@ def lay_out(profile, layout, build, stand_ins):
     shutil.copyfile(os.path.join(build, LAUNCHER), os.path.join(layout, LAUNCHER))
     with open(os.path.join(layout, AUTORUN), "wb") as f:
         f.write(autorun(profile))
+    date_what_is_new(layout, own, disc_date(own or profile.folder))
     check_references(profile, layout, problems)
     with open(layout.rstrip(os.sep) + ".signed", "w", encoding="utf-8") as f:
         f.write("".join(p + "\n" for p in [os.path.join(layout, LAUNCHER)] +

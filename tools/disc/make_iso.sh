@@ -23,6 +23,12 @@ source build/win32/game/game.env
 # shellcheck disable=SC2086
 /usr/bin/python3 tools/disc/make_disc.py ${DISC_OPTIONS:-} ${DISC_FOLDER:+--folder "$DISC_FOLDER"} \
     "$GAME_PROFILE" "$root" build/win32
+# Whatever the disc adds carries autorun.inf's date (tools/disc/make_disc.py), and so do the
+# image's own dates and the signatures: the same folder makes the same disc.
+SOURCE_DATE_EPOCH=$(stat -c %Y "$root/autorun.inf")
+export SOURCE_DATE_EPOCH SIGN_TIME=$SOURCE_DATE_EPOCH
+# Signing and the launcher's list write beside the files: the folders get their dates back.
+folder_dates=$(cd "$root" && find . -type d -printf '%T@\t%p\n')
 signing=""
 [ -z "${SIGN_CERT:-}${SIGN_KEY:-}" ] || signing=1
 # The launcher last: it carries the list of the other files as they go on the disc, signed.
@@ -30,6 +36,9 @@ mapfile -t programs <"$root.signed"
 [ -z "$signing" ] || [ ${#programs[@]} -lt 2 ] || tools/disc/sign.sh "${programs[@]:1}"
 /usr/bin/python3 tools/disc/disc_manifest.py "$root" build/win32
 [ -z "$signing" ] || tools/disc/sign.sh "${programs[0]}"
+while IFS=$'\t' read -r date folder; do
+    touch -m -d "@$date" "$root/$folder"
+done <<<"$folder_dates"
 xorriso -as mkisofs -quiet -J -joliet-long -joliet-utf16 -R -V "$GAME_VOLUME_LABEL" \
     --sort-weight-list "$root.order" -o "$iso" "$root"
 echo "Wrote $iso"

@@ -3,7 +3,7 @@
 # the first, later Windows the second), then verifies both:
 #
 #   SIGN_CERT=FILE SIGN_KEY=FILE [SIGN_PASS_FILE=FILE] [SIGN_TIMESTAMP=URL] [SIGN_CA=FILE] \
-#       tools/disc/sign.sh PROGRAM...
+#       [SIGN_TIME=SECONDS] tools/disc/sign.sh PROGRAM...
 #
 # The certificate and the key are PEM; an encrypted key's password is the first line of
 # SIGN_PASS_FILE. SIGN_TIMESTAMP names an RFC 3161 time-stamp server. A signature must lead to a
@@ -49,9 +49,10 @@ fi
 [ "$certificate_key" = "$private_key" ] ||
     fail "SIGN_KEY: $SIGN_KEY does not match the certificate in $SIGN_CERT"
 
-time_stamp=()
+# A fixed signing time (SIGN_TIME, seconds since 1970) makes the same signature each time.
+time_stamp=(${SIGN_TIME:+-time "$SIGN_TIME"})
 if [ -n "${SIGN_TIMESTAMP:-}" ]; then
-    time_stamp=(-ts "$SIGN_TIMESTAMP")
+    time_stamp+=(-ts "$SIGN_TIMESTAMP")
 else
     echo "sign: no SIGN_TIMESTAMP: the signatures are valid only until the certificate" \
         "expires ($(openssl x509 -in "$SIGN_CERT" -noout -enddate | cut -d= -f2));" \
@@ -75,5 +76,7 @@ for program in "$@"; do
         fail "the signatures of $program do not verify against the CAs in $trusted" \
             "(SIGN_CA names another file of them):"$'\n'"$(grep -iE 'error|fail' "$log")"
     rm "$first"
+    # The program keeps its date, as the disc keeps the publisher's.
+    touch -r "$program" "$signed"
     mv "$signed" "$program"
 done
