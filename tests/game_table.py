@@ -54,8 +54,10 @@ def menu_shorthands(profile):
     """The column in either state ("@column-installed": FACE:PICTURES, top to bottom), and each
     entry's fields that are the same in every language ("@directx.program")."""
     bases = game_menu.picture_bases(profile.menu)
+    # The tests' launchers are built without a disc: no Check disc, the others in their rows.
+    shown = [entry for entry in profile.menu if entry.action != "verify"]
     words = [("@column-" + state, " ".join("%s:%s" % (face, bases[face, top]) for _, face, top
-                                            in game_menu.column(profile.menu, state)))
+                                            in game_menu.column(shown, state)))
              for state in game_menu.STATES]
     for entry in profile.menu:
         for field in ("program", "parameters", "key", "folder"):

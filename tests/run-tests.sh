@@ -11,8 +11,21 @@ source tools/wine/env.sh
 # `make disc` writes it (stand-ins for a profile without files of its own); and a publisher's
 # disc read back from its image.
 source build/win32/game/game.env
-tools/disc/make_disc.py --stand-ins "$GAME_PROFILE" build/win64/test-disc build/win64
-tools/disc/make_disc.py --stand-ins "$GAME_PROFILE" build/win32-tests/test-disc build/win32
+# Each lane's demo disc has its launcher with the list of the disc's files, and a failing copy:
+# the same files through a file system of tests/files/failing_disc.py.
+failing_discs=()
+trap 'for disc in "${failing_discs[@]}"; do umount "$disc"; done' EXIT
+for lane in build/win64:build/win64 build/win32-tests:build/win32; do
+    disc="${lane%%:*}/test-disc" failing="${lane%%:*}/failing-disc"
+    tools/disc/make_disc.py --stand-ins "$GAME_PROFILE" "$disc" "${lane#*:}"
+    tools/disc/disc_manifest.py "$disc" "${lane#*:}"
+    umount "$failing" 2>/dev/null || true
+    mkdir -p "$failing"
+    /usr/bin/python3 tests/files/failing_disc.py "$disc" "$failing" \
+        "payload/$GAME_DEFAULT_APP_FILE@131072" "$(head -1 "$disc.order" | cut -d/ -f2-)" &
+    failing_discs+=("$failing")
+    for _ in $(seq 50); do [ -e "$failing/launcher.exe" ] && break; sleep 0.1; done
+done
 DISC_OPTIONS=--or-stand-ins tools/disc/make_iso.sh >/dev/null
 tests/files/publisher_disc.sh build/win32-tests/recorder.exe build/win64/publisher-disc \
     build/win32-tests/publisher-disc

@@ -94,14 +94,20 @@ DWORD WINAPI CDiscVerifier::ThreadMain(void* self)
 
 void CDiscVerifier::CheckAll()
 {
-    // One buffer for the whole disc, whatever its size.
-    std::vector<BYTE> buffer(kReadSize);
+    // One buffer for the whole disc, whatever its size; whole pages, which the system's own
+    // reads take as they are.
+    auto* buffer = static_cast<BYTE*>(VirtualAlloc(nullptr, kReadSize, MEM_COMMIT, PAGE_READWRITE));
     for (size_t index = 0; index < m_files.size() && !Cancelled(); ++index) {
-        // A file found wrong before its end still counts whole towards the disc's.
         const ULONGLONG before = Progress().bytesDone;
-        CheckFile(index, buffer.data());
+        if (buffer != nullptr)
+            CheckFile(index, buffer);
+        else
+            Found(index, FINDING_UNREADABLE, 0);
+        // A file found wrong before its end still counts whole towards the disc's.
         Advance(index, before + m_files[index].size - Progress().bytesDone);
     }
+    if (buffer != nullptr)
+        VirtualFree(buffer, 0, MEM_RELEASE);
     const bool done = !Cancelled();
     EnterCriticalSection(&m_lock);
     m_progress.file = m_files.size();

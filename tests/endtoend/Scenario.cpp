@@ -341,6 +341,9 @@ void World::Give(const std::wstring& items)
         } else if (StartsWith(item, L"disc:", rest)) {
             m_start = rest;
             m_program = rest + L"\\launcher.exe";
+        } else if (StartsWith(item, L"switch:", rest)) {
+            m_arguments = rest;
+        } else if (Damage(item)) {
         } else if (StartsWith(item, L"planted:", rest)) {
             // Wine prefers its own DLLs, where Windows takes a file beside the program first:
             // asked for files first, Wine behaves as Windows does.
@@ -375,6 +378,26 @@ void World::Give(const std::wstring& items)
             Place(item);
         }
     }
+}
+
+// "changed:PATH" (one byte), "cut:PATH" (to half its size), "removed:PATH" and "folder:PATH"
+// (a folder in its place): a disc damaged as a scratch or a bad copy damages one.
+bool World::Damage(const std::wstring& item)
+{
+    const size_t colon = item.find(L':');
+    const std::wstring how = item.substr(0, colon == std::wstring::npos ? 0 : colon),
+                       path = item.substr(colon + 1);
+    if (how != L"changed" && how != L"cut" && how != L"removed" && how != L"folder")
+        return false;
+    std::string content = ReadWholeFile(path);
+    EXPECT_FALSE(content.empty()) << Utf8(item);
+    if (how == L"changed")
+        content[content.size() / 2] ^= 1;
+    content.resize(how == L"cut" ? content.size() / 2 : content.size());
+    DeleteFileW(path.c_str());
+    if (how != L"removed")
+        WriteFile(how == L"folder" ? path + L"\\" : path, content);
+    return true;
 }
 
 void World::Override(const std::wstring& dll, const wchar_t* setting)
@@ -428,8 +451,8 @@ LauncherProcess& World::Launcher()
     if (m_launcher == nullptr) {
         if (m_readOnly)
             m_disc.MakeReadOnly();
-        m_launcher =
-            std::make_unique<LauncherProcess>(m_start.empty() ? m_disc.Path() : m_start, m_program);
+        m_launcher = std::make_unique<LauncherProcess>(m_start.empty() ? m_disc.Path() : m_start,
+                                                       m_program, m_arguments);
     }
     return *m_launcher;
 }
@@ -443,6 +466,9 @@ HWND World::Button(const std::wstring& name)
         if (column[slot].id == name)
             button = ColumnButton(static_cast<int>(slot));
     }
+    // Check disc, which a disc's launcher alone shows, heads the column the table gives.
+    if (button == nullptr && name == L"verify")
+        button = ChildAt(Scaled(kColumnLeft), Scaled(RowTop(-1, ColumnSize())));
     EXPECT_NE(button, nullptr) << "no button " << Utf8(name);
     return button;
 }
@@ -467,6 +493,13 @@ void World::Act(const std::wstring& actions)
             // Until the button has heard of the leave: what it shows then is what stays.
             MovePointer(kParkedPointer);
             Settle(kQuietWait);
+        } else if (word == L"Cancel") {
+            // Escape, the key of the Cancel button of the window the launcher shows over its own.
+            HWND window = nullptr;
+            EXPECT_TRUE(WaitUntil([&] {
+                return (window = FindProcessWindow(GetProcessId(Launcher().Process()), L"#32770"));
+            }));
+            PressKey(window, VK_ESCAPE);
         } else if (word == L"CloseBox") {
             // The close box is the caption's last button, at its right end.
             TITLEBARINFO title = {sizeof(title)};
@@ -807,19 +840,29 @@ void World::ExpectExplorer(const std::wstring& folder)
 void World::ExpectWindow(const std::wstring& what)
 {
     std::vector<std::wstring> parts = Split(what, L"|");
-    parts.resize(2); // any text
+    parts.resize(std::max<size_t>(parts.size(), 2)); // any text
+    const auto showsAll = [&](HWND window) {
+        const std::wstring text = TextOf(GetWindow(window, GW_CHILD));
+        return IsWindowVisible(window) &&
+               std::all_of(parts.begin() + 1, parts.end(), [&](const std::wstring& part) {
+                   return text.find(part) != std::wstring::npos;
+               });
+    };
     HWND window = nullptr;
     EXPECT_TRUE(WaitUntil(
         [&] {
-            wchar_t text[512] = L"";
-            window = FindWindowW(parts[0].c_str(), nullptr);
-            GetWindowTextW(GetWindow(window, GW_CHILD), text, 512);
-            return window != nullptr && std::wstring(text).find(parts[1]) != std::wstring::npos;
+            for (window = FindWindowW(parts[0].c_str(), nullptr);
+                 window != nullptr && !showsAll(window);)
+                window = FindWindowExW(nullptr, window, parts[0].c_str(), nullptr);
+            return window != nullptr;
         },
         kSetupWait))
-        << Utf8(what);
-    if (window != nullptr)
+        << Utf8(what)
+        << "; shown: " << Utf8(TextOf(GetWindow(FindWindowW(parts[0].c_str(), nullptr), GW_CHILD)));
+    if (window != nullptr) {
         PostMessageW(window, WM_CLOSE, 0, 0);
+        WaitUntil([&] { return !IsWindow(window); });
+    }
 }
 
 bool World::IsLauncherMessage(const MessageBoxContent& box) const

@@ -69,6 +69,7 @@ public:
 
 private:
     void Place(std::wstring path);
+    bool Damage(const std::wstring& item);
     // Sets Wine's load order for the DLL or program until the world ends.
     void Override(const std::wstring& dll, const wchar_t* setting);
     HWND Button(const std::wstring& name);
@@ -101,7 +102,7 @@ private:
     HWINEVENTHOOK m_focusHook;
     TestRegistry m_registry;
     std::vector<std::wstring> m_recorders, m_associations;
-    std::wstring m_start, m_notepad, m_program = m_disc / L"launcher.exe";
+    std::wstring m_start, m_notepad, m_program = m_disc / L"launcher.exe", m_arguments;
     std::vector<std::wstring> m_overrides;
     bool m_readOnly = false;
     bool m_screenReader = false;

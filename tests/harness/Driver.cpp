@@ -46,30 +46,38 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* className)
 
 std::wstring TextOf(HWND window)
 {
-    wchar_t text[512] = L"";
-    GetWindowTextW(window, text, 512);
+    // Asked as a screen reader asks: GetWindowText gives only the caption of another
+    // process's window, never an edit control's text.
+    std::wstring text(static_cast<size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<size_t>(
+        SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]))));
     return text;
 }
 
-LauncherProcess::LauncherProcess(const std::wstring& folder, const std::wstring& program)
+LauncherProcess::LauncherProcess(const std::wstring& folder, const std::wstring& program,
+                                 const std::wstring& arguments)
 {
     // An emulated start can hang before its window appears: one more try, said on the log.
-    for (int attempt = 1; attempt <= kStartAttempts && !Start(folder, program); ++attempt) {
+    for (int attempt = 1; attempt <= kStartAttempts && !Start(folder, program, arguments);
+         ++attempt) {
         fprintf(stderr, "start %d of %d of %ls showed no window within %lu ms\n", attempt,
                 kStartAttempts, program.c_str(), kStartTimeout);
         End();
     }
-    // Let the first paint finish and give the window the keyboard.
+    // Let the first paint finish and give the window the keyboard, or the window the launcher
+    // shows over its own the moment it starts (/verify's).
     WaitForInputIdle(m_process.hProcess, kStartTimeout);
     Settle();
-    SetForegroundWindow(m_frame);
+    HWND over = FindProcessWindow(m_process.dwProcessId, L"#32770");
+    SetForegroundWindow(over != nullptr ? over : m_frame);
 }
 
-bool LauncherProcess::Start(const std::wstring& folder, const std::wstring& program)
+bool LauncherProcess::Start(const std::wstring& folder, const std::wstring& program,
+                            const std::wstring& arguments)
 {
     // Park the pointer where no button is: Wine hovers whatever opens under it.
     MovePointer(kParkedPointer);
-    std::wstring commandLine = L"\"" + program + L"\"";
+    std::wstring commandLine = L"\"" + program + L"\" " + arguments;
     STARTUPINFOW startup = {sizeof(startup)};
     return CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                           folder.c_str(), &startup, &m_process) &&

@@ -79,9 +79,10 @@ struct MessageBoxContent
 class LauncherProcess
 {
 public:
-    // Starts the program in `folder` and waits for its frame window.
+    // Starts the program in `folder`, with the arguments, and waits for its frame window.
     explicit LauncherProcess(const std::wstring& folder,
-                             const std::wstring& program = testenv::launcher);
+                             const std::wstring& program = testenv::launcher,
+                             const std::wstring& arguments = std::wstring());
     ~LauncherProcess();
     LauncherProcess(const LauncherProcess&) = delete;
     LauncherProcess& operator=(const LauncherProcess&) = delete;
@@ -95,7 +96,8 @@ public:
     HWND WaitForMessageBox(DWORD milliseconds) const;
 
 private:
-    bool Start(const std::wstring& folder, const std::wstring& program);
+    bool Start(const std::wstring& folder, const std::wstring& program,
+               const std::wstring& arguments);
     void End();
     PROCESS_INFORMATION m_process = {};
     HWND m_frame = nullptr;
