@@ -11,6 +11,8 @@ trap wine_env_cleanup EXIT
 disc="$PWD/build/disc"
 source build/win32/game/game.env
 tools/disc/make_disc.py --or-stand-ins "$GAME_PROFILE" "$disc" build/win32
+# The disc's launcher, with the list of its files that Check disc reads against.
+/usr/bin/python3 tools/disc/disc_manifest.py "$disc" build/win32
 
 # SCALE=125, 150 or 200 shows it as on a screen of that display scale, on a desktop as much
 # larger than 1024 x 768.

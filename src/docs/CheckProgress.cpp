@@ -8,7 +8,9 @@ namespace {
 
 constexpr UINT WM_CHECK_DONE = WM_APP + 1;
 constexpr UINT_PTR kRefreshTimer = 1;
-constexpr UINT kRefreshMilliseconds = 100;
+// Four times a second: more often, the window's repaints took a tenth of a core from the
+// check under Wine.
+constexpr UINT kRefreshMilliseconds = 250;
 constexpr int kBarSteps = 1000;
 // Below this the speed says little.
 constexpr DWORD kFirstEstimate = 1000;

@@ -4,9 +4,10 @@
 
 namespace {
 
-// Large enough that the disc, not the calls, sets the pace; small enough that a cancel waits
-// for one read only (a tenth of a second at a DVD's slowest).
-constexpr DWORD kReadSize = 256 * 1024;
+// Large enough that the disc, not the calls, sets the pace (a quarter of it cost 5 % from the
+// page cache). A cancel does not wait for the read under way: the window goes at once, and the
+// reading stops after it.
+constexpr DWORD kReadSize = 1024 * 1024;
 // CALG_SHA_256, which came with XP SP3 and which XP's headers do not declare.
 constexpr ALG_ID kSha256 = ALG_CLASS_HASH | ALG_TYPE_ANY | 12;
 

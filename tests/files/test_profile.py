@@ -120,7 +120,7 @@ BROKEN = [
     ("no English labels", replace("[buttons.en]", "[buttons.it]"),
      "buttons.en: is required"),
     ("not TOML", replace("[web]", "[web"), "game.toml: is not TOML"),
-    ("not UTF-8", encode_as("cp1252"), "game.toml: line 36: is not UTF-8 (byte 0x96)"),
+    ("not UTF-8", encode_as("cp1252"), "game.toml: line 48: is not UTF-8 (byte 0x96)"),
     ("a version number over 16 bits", replace('file_version = "2', 'file_version = "70000'),
      "version.file_version: '70000.1.0' has a number over 65535"),
     ("an absolute document path", replace("'docs\\Tidewright_Help.rtf'", "'C:\\Help.rtf'"),
@@ -128,17 +128,21 @@ BROKEN = [
     ("a document path climbing out", replace("de = 'docs\\Tidewright_Handbuch", "de = '..\\Handbuch"),
      "manual.de: '..\\Handbuch.pdf' must be a path inside its folder"),
     ("an unknown action", replace('action = "explore"', 'action = "explode"'),
-     "menu.9.action: 'explode' is not an action"),
+     "menu.10.action: 'explode' is not an action"),
+    ("Check disc below another button",
+     replace('action = "verify"\nshow = "not-installed"\n\n[[menu]]\naction = "play"',
+             'action = "play"\n\n[[menu]]\naction = "verify"\nshow = "not-installed"'),
+     "menu.2.action: Check disc (verify) must be the first button of [[menu]]"),
     ("a duplicate id", replace('id = "forum"', 'id = "notes"'),
      "menu.8.id: 'notes' is a second button of that id"),
     ("two play entries", replace('action = "exit"\n', 'action = "play"\n'),
-     "menu.10.id: 'play' is a second button of that id"),
+     "menu.11.id: 'play' is a second button of that id"),
     ("ten buttons in one state", replace('show = "not-installed"', 'show = "always"'),
      "menu: shows 10 buttons when the game is installed; from 1 to 9 fit"),
     ("an absolute program", replace("'redist\\DirectX June 2010\\DXSETUP.exe'", "'C:\\dxsetup.exe'"),
-     "menu.3.program: 'C:\\dxsetup.exe' must be a path inside its folder"),
+     "menu.5.program: 'C:\\dxsetup.exe' must be a path inside its folder"),
     ("a folder climbing out", replace("folder = 'Bonus Content\\'", "folder = '..\\'"),
-     "menu.9.folder: '..\\' must be a path inside its folder"),
+     "menu.10.folder: '..\\' must be a path inside its folder"),
     ("a button without its English label", replace('directx = "Install DirectX"\n', ""),
      "buttons.en.directx: is required"),
     ("a description of no button", replace('notes = "What is new', 'news = "What is new'),
@@ -313,9 +317,9 @@ class Menus(unittest.TestCase):
             self.assertEqual(make_game(profile, output).returncode, 0)
             with open(os.path.join(output, "bitmaps.rc")) as f:
                 pictures = f.read()
-            # Manual: second of nine when installed (y = 66), third of nine, under DirectX, not.
+            # Manual: third of nine when installed (y = 106), fourth of nine, under DirectX, not.
             self.assertIn("IDB_MANUAL_BTN_UP_EN BITMAP", pictures)
-            self.assertIn("IDB_MANUAL_BTN_Y106_UP_EN BITMAP", pictures)
+            self.assertIn("IDB_MANUAL_BTN_Y146_UP_EN BITMAP", pictures)
             self.assertNotIn("IDB_EXIT_BTN_Y", pictures)
 
 
