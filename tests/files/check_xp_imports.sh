@@ -12,7 +12,7 @@ i686-w64-mingw32-objdump -p "$launcher" | awk '
     /DLL Name:/ { dll = tolower($3) }
     /^\t[0-9a-f]+\t +[0-9]+ +[A-Za-z_]/ && dll != "msvcrt.dll" { print $3 }' >"$work/imports"
 {
-    printf '#include <windows.h>\n#include <shellapi.h>\n'
+    printf '#include <windows.h>\n#include <shellapi.h>\n#include <wincrypt.h>\n'
     awk '{ printf "auto* const import%d = &::%s;\n", NR, $1 }' "$work/imports"
 } >"$work/probe.cpp"
 LC_ALL=C i686-w64-mingw32-g++ -std=c++17 -fsyntax-only -DWIN32_LEAN_AND_MEAN -D_WIN32_WINNT=0x0501 \

@@ -39,6 +39,6 @@ mapfile -t programs <"$root.signed"
 while IFS=$'\t' read -r date folder; do
     touch -m -d "@$date" "$root/$folder"
 done <<<"$folder_dates"
-xorriso -as mkisofs -quiet -J -joliet-long -joliet-utf16 -R -V "$GAME_VOLUME_LABEL" \
+xorriso -report_about WARNING -as mkisofs -quiet -J -joliet-long -joliet-utf16 -R -V "$GAME_VOLUME_LABEL" \
     --sort-weight-list "$root.order" -o "$iso" "$root"
 echo "Wrote $iso"
