@@ -1,10 +1,12 @@
 // Rules that the end-to-end runs cannot reach with the inputs a real system gives: registry
 // values of every type and size, locale codes no locale produces, strings longer than their
 // buffer, the player's No to an elevation prompt (which Wine never shows), descriptions longer
-// than their area (which the build refuses, but a system's larger font can make). In process,
+// than their area (which the build refuses, but a system's larger font can make), a list of the
+// disc's files damaged in the launcher itself (which its signature would show). In process,
 // against the real registry, message boxes, fonts and the launcher's own resources.
 #include "../../src/app/DescriptionArea.h"
 #include "../../src/app/Language.h"
+#include "../../src/docs/DiscManifest.h"
 #include "../../src/docs/InsertDiscMessage.h"
 #include "../../src/framework/HighContrast.h"
 #include "../../src/install/RegistryReader.h"
@@ -225,3 +227,35 @@ TEST(LayOutDescription, ShowsTheTextWholeSmallerOrEndedByAnEllipsisAlwaysWithinT
 }
 
 } // namespace
+
+TEST(ParseDiscManifest, TakesWholeLinesOnlyAndRefusesTheRest)
+{
+    const std::string digest(64, 'a');
+    const struct
+    {
+        std::string text;
+        bool read;
+    } cases[] = {
+        {"# files\n" + digest + " 12 setup.exe\n" + digest + " 0 docs\\Caf\xc3\xa9.txt", true},
+        {"", false},
+        {"# only a comment\n", false},
+        {digest.substr(1) + "g 12 setup.exe", false}, // not hexadecimal
+        {digest + " setup.exe", false},               // no size
+        {digest + " 12 ", false},                     // no path
+        {digest + " 12", false},
+        {digest + " 12 \xff\xfe.exe", false}, // not UTF-8
+        {digest.substr(10), false},
+    };
+    for (const auto& test : cases) {
+        DiscManifest files;
+        EXPECT_EQ(ParseDiscManifest(test.text.data(), test.text.size(), files), test.read)
+            << test.text;
+    }
+    DiscManifest files;
+    const std::string whole = cases[0].text;
+    ASSERT_TRUE(ParseDiscManifest(whole.data(), whole.size(), files));
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_EQ(files[0].size, 12u);
+    EXPECT_EQ(files[0].sha256[31], 0xaa);
+    EXPECT_TRUE(files[1].path == WideString(L"docs\\Caf\u00e9.txt"));
+}
