@@ -1,5 +1,6 @@
 #include "Sounds.h"
 
+#include "../framework/ResourceData.h"
 #include "../framework/SystemLibrary.h"
 
 #include <mmsystem.h>
@@ -47,13 +48,8 @@ DWORD WaveLength(const BYTE* wave, DWORD size)
 
 DWORD SoundLength(const wchar_t* name)
 {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(module, name, kSoundType);
-    HGLOBAL loaded = found == nullptr ? nullptr : LoadResource(module, found);
-    const void* wave = loaded == nullptr ? nullptr : LockResource(loaded);
-    return wave == nullptr
-               ? 0
-               : WaveLength(static_cast<const BYTE*>(wave), SizeofResource(module, found));
+    const CResourceData wave = FindResourceData(name, kSoundType);
+    return wave.bytes == nullptr ? 0 : WaveLength(wave.bytes, wave.length);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "DiscManifest.h"
 
 #include "../../res/resource.h"
+#include "../framework/ResourceData.h"
 
 namespace {
 
@@ -74,8 +75,7 @@ bool HasDiscManifest()
 
 bool LoadDiscManifest(DiscManifest& files)
 {
-    HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(IDR_DISC_MANIFEST), RT_RCDATA);
-    HGLOBAL loaded = found != nullptr ? LoadResource(nullptr, found) : nullptr;
-    const char* text = loaded != nullptr ? static_cast<const char*>(LockResource(loaded)) : nullptr;
-    return text != nullptr && ParseDiscManifest(text, SizeofResource(nullptr, found), files);
+    const CResourceData list = FindResourceData(MAKEINTRESOURCEW(IDR_DISC_MANIFEST), RT_RCDATA);
+    return list.bytes != nullptr &&
+           ParseDiscManifest(reinterpret_cast<const char*>(list.bytes), list.length, files);
 }
