@@ -10,7 +10,7 @@ packages=(
     cmake make googletest osslsigncode openssl
     xvfb xdotool imagemagick openbox
     python3 python3-pil python3-fonttools libraqm0 libfreetype6 fonts-dejavu-core fonts-noto-cjk
-    poppler-utils python3-fusepy
+    poppler-utils python3-fusepy libqoi-dev qoi
     xorriso locales cppcheck gcc
 )
 

@@ -1,15 +1,21 @@
 #include "Picture.h"
 
+#include "CompressedPicture.h"
 #include "DC.h"
 #include "Dpi.h"
+#include "ResourceData.h"
 #include "WinApp.h"
 
+#include <cstring>
 #include <string>
 
 namespace {
 
-constexpr UINT kDoubleDpi = 2 * kDesignDpi;
+constexpr int kDouble = 2;
+constexpr UINT kDoubleDpi = kDouble * kDesignDpi;
 constexpr char kDoubleSuffix[] = "_2X";
+// Longer than any screen: what a bitmap header gives beyond it is damage.
+constexpr LONG kLongestSide = 0x7FFF;
 
 // Copies the bitmap's top-left corner into the rectangle; the bitmap is never left selected.
 void CopyBitmap(HDC target, const RECT& rect, HBITMAP bitmap)
@@ -25,20 +31,38 @@ void CopyBitmap(HDC target, const RECT& rect, HBITMAP bitmap)
     memory.SelectObject(previous);
 }
 
+// The size the bitmap resource's header gives, without loading it; false when there is none.
+bool CarriedSize(LPCSTR name, SIZE& size)
+{
+    const CResourceData data = FindResourceData(name, reinterpret_cast<LPCSTR>(RT_BITMAP));
+    if (data.bytes == nullptr || data.length < sizeof(BITMAPINFOHEADER))
+        return false;
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, data.bytes, sizeof(header));
+    size = {header.biWidth, header.biHeight < 0 ? -header.biHeight : header.biHeight};
+    return size.cx > 0 && size.cx <= kLongestSide && size.cy > 0 && size.cy <= kLongestSide;
+}
+
 } // namespace
 
 BOOL CPicture::Load(LPCSTR name, LPCSTR doubleName, UINT dpi)
 {
     Release();
-    m_drawnForDpi = kDoubleDpi;
-    if (dpi <= kDesignDpi || doubleName == nullptr || !m_bitmap.LoadBitmap(doubleName)) {
-        m_drawnForDpi = kDesignDpi;
-        if (name == nullptr || !m_bitmap.LoadBitmap(name))
-            return FALSE;
+    SIZE size = {};
+    if (name == nullptr || !CarriedSize(name, size))
+        return FALSE;
+    m_drawnForDpi = kDesignDpi;
+    // The large picture is exactly twice the small one, as the build makes it; any other, or a
+    // damaged one, leaves the small picture to be enlarged.
+    const SIZE doubled = {kDouble * size.cx, kDouble * size.cy};
+    if (dpi > kDesignDpi && doubleName != nullptr &&
+        m_bitmap.Attach(LoadCompressedPicture(doubleName, doubled))) {
+        m_drawnForDpi = kDoubleDpi;
+        size = doubled;
+    } else if (!m_bitmap.LoadBitmap(name)) {
+        return FALSE;
     }
-    BITMAP info = {};
-    m_bitmap.GetBitmap(&info);
-    m_size = {info.bmWidth, info.bmHeight};
+    m_size = size;
     return TRUE;
 }
 

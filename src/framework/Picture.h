@@ -1,15 +1,16 @@
 #pragma once
 // A picture resource for a screen of some DPI. The program carries each picture drawn for
-// 96 DPI and may carry it again at twice the size, drawn for 192 DPI; the larger one serves
-// every DPI above 96. A picture whose size is the target's is copied pixel for pixel; any other
-// is smoothed to the target's size once and kept so, never enlarged by repeating pixels.
+// 96 DPI as a bitmap and may carry it again at twice the size, drawn for 192 DPI and compressed
+// (CompressedPicture.h); the larger one serves every DPI above 96. A picture whose size is the
+// target's is copied pixel for pixel; any other is smoothed to the target's size once and kept so,
+// never enlarged by repeating pixels.
 #include "Bitmap.h"
 
 class CPicture
 {
 public:
-    // Loads `name` drawn for 96 DPI, or for a DPI above that `doubleName` where the program
-    // carries it (either may be null). FALSE when neither loads.
+    // Loads the bitmap `name` drawn for 96 DPI or, for a DPI above that, the compressed picture
+    // `doubleName` where the program carries it whole (null for none). FALSE without `name`.
     BOOL Load(LPCSTR name, LPCSTR doubleName, UINT dpi);
     // The same for a picture named by a string, whose double-size picture is named NAME_2X.
     BOOL Load(LPCSTR name, UINT dpi);

@@ -138,11 +138,12 @@ int RunAndWait(const std::wstring& program, const std::wstring& arguments,
                const std::wstring& folder);
 
 // How many pixels of the window's client rectangle differ from the launcher's bitmap (by name,
-// or "#NUMBER") shown at `size` (smoothed to it, when not its own), from `origin` on, equal at
-// the five bits per channel the pictures keep; -1 when the bitmap is missing or too small.
+// or "#NUMBER", or a large picture it carries compressed) shown at `size` (smoothed to it, when
+// not its own), from `origin` on: equal in every bit of a large picture, in the five bits a
+// channel of a small one; -1 when the picture is missing or too small.
 int PixelsDiffering(HWND window, const RECT& clientRect, LPCWSTR bitmap, POINT origin, SIZE size);
 // How many pixels of the window's client rectangle show exactly the colour.
 int PixelsOfColour(HWND window, const RECT& clientRect, COLORREF colour);
-// The bitmap's large one (the background's is "#132", any other's NAME_2X) where the launcher
-// carries it, else the small one, which it enlarges.
+// The bitmap's large picture (the background's is "#132", any other's NAME_2X) where the
+// launcher carries it, else the small one, which it enlarges.
 std::wstring LargestBitmap(const std::wstring& small);

@@ -1,10 +1,16 @@
 // The screen against the pictures the launcher carries.
 #include "Harness.h"
 
+#include <qoi.h>
+
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 namespace {
+
+// The resource type of the launcher's large pictures, which it carries compressed.
+const wchar_t kCompressed[] = L"QOI";
 
 struct Picture
 {
@@ -56,10 +62,52 @@ HMODULE LauncherModule()
     return module;
 }
 
-// The launcher's bitmap as it shows it at `size`.
+// The picture in a bitmap that Copy can read; null when it is empty.
+HBITMAP ToBitmap(const Picture& picture)
+{
+    BITMAPINFO info = {{static_cast<DWORD>(sizeof(BITMAPINFOHEADER)), picture.width,
+                        -picture.height, 1, 32, BI_RGB}};
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = picture.pixels.empty()
+                         ? nullptr
+                         : CreateDIBitmap(screen, &info.bmiHeader, CBM_INIT, picture.pixels.data(),
+                                          &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return bitmap;
+}
+
+// The launcher's compressed picture, decoded; empty when it carries none of that name.
+Picture DecodeLauncherPicture(LPCWSTR name)
+{
+    Picture picture;
+    HRSRC resource = FindResourceW(LauncherModule(), name, kCompressed);
+    if (resource == nullptr)
+        return picture;
+    qoi_desc described = {};
+    auto* rgba = static_cast<unsigned char*>(
+        qoi_decode(LockResource(LoadResource(LauncherModule(), resource)),
+                   static_cast<int>(SizeofResource(LauncherModule(), resource)), &described, 4));
+    if (rgba == nullptr)
+        return picture;
+    picture.width = static_cast<int>(described.width);
+    picture.height = static_cast<int>(described.height);
+    picture.pixels.resize(static_cast<size_t>(picture.width) * picture.height);
+    for (size_t at = 0; at < picture.pixels.size(); ++at) {
+        const unsigned char* pixel = rgba + 4 * at;
+        picture.pixels[at] = (pixel[0] << 16) | (pixel[1] << 8) | pixel[2];
+    }
+    std::free(rgba);
+    return picture;
+}
+
+// The launcher's bitmap or compressed picture as it shows it at `size`.
 Picture LoadLauncherBitmap(LPCWSTR name, SIZE size)
 {
-    auto bitmap = static_cast<HBITMAP>(LoadImageW(LauncherModule(), name, IMAGE_BITMAP, 0, 0, 0));
+    const Picture compressed = DecodeLauncherPicture(name);
+    auto bitmap =
+        compressed.width != 0
+            ? ToBitmap(compressed)
+            : static_cast<HBITMAP>(LoadImageW(LauncherModule(), name, IMAGE_BITMAP, 0, 0, 0));
     Picture picture;
     BITMAP info;
     if (bitmap != nullptr && GetObjectW(bitmap, sizeof(info), &info) != 0) {
@@ -78,8 +126,7 @@ Picture LoadLauncherBitmap(LPCWSTR name, SIZE size)
 std::wstring LargestBitmap(const std::wstring& small)
 {
     const std::wstring large = small == L"#131" ? L"#132" : small + L"_2X";
-    return FindResourceW(LauncherModule(), large.c_str(), MAKEINTRESOURCEW(2)) != nullptr ? large
-                                                                                          : small;
+    return FindResourceW(LauncherModule(), large.c_str(), kCompressed) != nullptr ? large : small;
 }
 
 int PixelsOfColour(HWND window, const RECT& clientRect, COLORREF colour)
@@ -98,14 +145,16 @@ int PixelsDiffering(HWND window, const RECT& clientRect, LPCWSTR bitmap, POINT o
     const Picture shown = Capture(window, clientRect), carried = LoadLauncherBitmap(bitmap, size);
     if (carried.width < origin.x + shown.width || carried.height < origin.y + shown.height)
         return -1;
-    constexpr uint32_t kFiveBits = 0x00F8F8F8;
+    // The large pictures keep every bit of their colours, the small ones five a channel.
+    const bool compressed = FindResourceW(LauncherModule(), bitmap, kCompressed) != nullptr;
+    const uint32_t kept = compressed ? 0x00FFFFFF : 0x00F8F8F8;
     int different = 0;
     for (int y = 0; y < shown.height; ++y) {
         for (int x = 0; x < shown.width; ++x) {
             const size_t at = static_cast<size_t>((origin.y + y) * carried.width + origin.x + x);
             different +=
                 ((shown.pixels[static_cast<size_t>(y * shown.width + x)] ^ carried.pixels[at]) &
-                 kFiveBits) != 0;
+                 kept) != 0;
         }
     }
     return different;

@@ -3,13 +3,15 @@
 Each picture is carried twice: at its size for 96 DPI, and at twice that size (its name ending
 in _2X) for screens of more. A picture the profile's art/ folder holds is converted (NAME.png,
 and NAME@2x.png beside it for the large one); any other is drawn from the profile's labels, words
-and colours, at either size. All are written as the launcher carries them: 16-bit 5-5-5 BMP,
-bottom-up, with the exact header its resources expect. tools/profile/make_game.py calls
-write_pictures.
+and colours, at either size. All are written as the launcher carries them: the small ones as
+16-bit 5-5-5 BMP, bottom-up, with the exact header its resources expect; the large ones in full
+colour, compressed as QOI by Debian's qoiconv. tools/profile/make_game.py calls write_pictures.
 """
 import os
 import random
 import struct
+import subprocess
+import sys
 
 from PIL import Image, ImageDraw, ImageFilter
 
@@ -26,6 +28,8 @@ PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
 
 # The sizes the pictures are carried at, and the suffix of each one's names.
 SCALES = [(1, "", ""), (2, "_2X", "@2x")]
+# The resource type of the compressed large pictures, as the launcher looks them up.
+COMPRESSED_TYPE = "QOI"
 STATES = ["UP", "ROLLOVER", "DOWN"]
 # Languages whose capital of "i" is dotted ("İ"); their dotless "ı" takes "I".
 DOTTED_CAPITAL_I = ("tr", "az")
@@ -272,6 +276,18 @@ def bmp555(image):
     return header + info + rows
 
 
+def write_compressed(image, path):
+    """IMAGE as PATH.qoi, in 24-bit colour. qoiconv reads PNG only: PATH.png lives for the call."""
+    lossless = path + ".png"
+    image.convert("RGB").save(lossless, compress_level=1)
+    try:
+        subprocess.run(["qoiconv", lossless, path + ".qoi"], check=True, stdout=subprocess.DEVNULL)
+    except FileNotFoundError:
+        sys.exit("make_game: qoiconv is missing: make setup installs Debian's qoi")
+    finally:
+        os.remove(lossless)
+
+
 def draw_icon_master(profile):
     size = ICON_SIZE[0]
     icon = Image.new("RGBA", ICON_SIZE, (0, 0, 0, 0))
@@ -449,8 +465,11 @@ class Art:
         except (OSError, Image.DecompressionBombError) as error:
             raise ValueError("%s: is not a PNG picture Pillow reads: %s" % (path, error))
         image = Image.alpha_composite(underlay.convert("RGBA"), image.convert("RGBA"))
-        # The icon keeps its own colours and transparency: its formats hold both.
-        return image if mode == "RGBA" else dithered(image.convert("RGB"))
+        # The icon keeps its own colours and transparency: its formats hold both. Of the others,
+        # the small ones go into 16 bits a pixel, the large ones keep every bit.
+        if mode == "RGBA":
+            return image
+        return dithered(image.convert("RGB")) if k == 1 else image.convert("RGB")
 
 
 def check_logo_texts(profile, language, field):
@@ -477,10 +496,14 @@ def write_pictures(profile, folder):
     def write(name, image, file=None):
         if image is ENLARGED:
             return
-        file = (file or name) + ".bmp"
-        with open(os.path.join(bitmaps, file), "wb") as f:
+        file = file or name
+        if name.endswith(SCALES[1][1]):
+            write_compressed(image, os.path.join(bitmaps, file))
+            rc.append('%s %s "bitmaps/%s.qoi"' % (name, COMPRESSED_TYPE, file))
+            return
+        with open(os.path.join(bitmaps, file + ".bmp"), "wb") as f:
             f.write(bmp555(image))
-        rc.append('%s BITMAP "bitmaps/%s"' % (name, file))
+        rc.append('%s BITMAP "bitmaps/%s.bmp"' % (name, file))
 
     languages = sorted(profile.labels)
     column_top = min(top for state in game_menu.STATES
