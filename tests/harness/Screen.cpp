@@ -1,6 +1,9 @@
 // The screen against the pictures the launcher carries.
 #include "Harness.h"
 
+// The harness decodes the launcher's large pictures itself, with the decoder's own allocation.
+#define QOI_IMPLEMENTATION
+#define QOI_NO_STDIO
 #include <qoi.h>
 
 #include <cstdint>
@@ -62,52 +65,33 @@ HMODULE LauncherModule()
     return module;
 }
 
-// The picture in a bitmap that Copy can read; null when it is empty.
-HBITMAP ToBitmap(const Picture& picture)
+// The launcher's compressed picture, decoded; null when it carries none of that name.
+HBITMAP DecodeLauncherPicture(LPCWSTR name)
 {
-    BITMAPINFO info = {{static_cast<DWORD>(sizeof(BITMAPINFOHEADER)), picture.width,
-                        -picture.height, 1, 32, BI_RGB}};
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = picture.pixels.empty()
-                         ? nullptr
-                         : CreateDIBitmap(screen, &info.bmiHeader, CBM_INIT, picture.pixels.data(),
-                                          &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    return bitmap;
-}
-
-// The launcher's compressed picture, decoded; empty when it carries none of that name.
-Picture DecodeLauncherPicture(LPCWSTR name)
-{
-    Picture picture;
     HRSRC resource = FindResourceW(LauncherModule(), name, kCompressed);
-    if (resource == nullptr)
-        return picture;
     qoi_desc described = {};
     auto* rgba = static_cast<unsigned char*>(
-        qoi_decode(LockResource(LoadResource(LauncherModule(), resource)),
-                   static_cast<int>(SizeofResource(LauncherModule(), resource)), &described, 4));
+        resource == nullptr
+            ? nullptr
+            : qoi_decode(LockResource(LoadResource(LauncherModule(), resource)),
+                         static_cast<int>(SizeofResource(LauncherModule(), resource)), &described,
+                         4));
     if (rgba == nullptr)
-        return picture;
-    picture.width = static_cast<int>(described.width);
-    picture.height = static_cast<int>(described.height);
-    picture.pixels.resize(static_cast<size_t>(picture.width) * picture.height);
-    for (size_t at = 0; at < picture.pixels.size(); ++at) {
-        const unsigned char* pixel = rgba + 4 * at;
-        picture.pixels[at] = (pixel[0] << 16) | (pixel[1] << 8) | pixel[2];
-    }
+        return nullptr;
+    std::vector<uint32_t> pixels(static_cast<size_t>(described.width) * described.height);
+    for (size_t at = 0; at < pixels.size(); ++at)
+        pixels[at] = (rgba[4 * at] << 16) | (rgba[4 * at + 1] << 8) | rgba[4 * at + 2];
     std::free(rgba);
-    return picture;
+    return CreateBitmap(static_cast<int>(described.width), static_cast<int>(described.height), 1,
+                        32, pixels.data());
 }
 
 // The launcher's bitmap or compressed picture as it shows it at `size`.
 Picture LoadLauncherBitmap(LPCWSTR name, SIZE size)
 {
-    const Picture compressed = DecodeLauncherPicture(name);
-    auto bitmap =
-        compressed.width != 0
-            ? ToBitmap(compressed)
-            : static_cast<HBITMAP>(LoadImageW(LauncherModule(), name, IMAGE_BITMAP, 0, 0, 0));
+    HBITMAP bitmap = DecodeLauncherPicture(name);
+    if (bitmap == nullptr)
+        bitmap = static_cast<HBITMAP>(LoadImageW(LauncherModule(), name, IMAGE_BITMAP, 0, 0, 0));
     Picture picture;
     BITMAP info;
     if (bitmap != nullptr && GetObjectW(bitmap, sizeof(info), &info) != 0) {
