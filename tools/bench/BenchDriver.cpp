@@ -88,10 +88,11 @@ COLORREF ScreenPixel(HWND window, POINT point = g_probe)
     return colour;
 }
 
-// The background's colour at the probe, with the five bits per channel it is stored with.
-COLORREF ExpectedPixel(const std::wstring& launcher)
+// The background's colour at the probe, read from the floor, which carries the launcher's
+// backgrounds as plain bitmaps (the launcher's large one is compressed).
+COLORREF ExpectedPixel(const std::wstring& floor)
 {
-    HMODULE module = LoadLibraryExW(launcher.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMODULE module = LoadLibraryExW(floor.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     // Above 96 DPI the large background, or for a game without one the small one, which the
     // launcher smooths to size.
     HBITMAP bitmap = g_dpi > USER_DEFAULT_SCREEN_DPI
@@ -309,7 +310,7 @@ int wmain(int argc, wchar_t** argv)
         return 2;
     const int runs = _wtoi(argv[1]);
     const std::wstring launcher = argv[2], floor = argv[3], folder = argv[4];
-    const COLORREF expected = ExpectedPixel(launcher);
+    const COLORREF expected = ExpectedPixel(floor);
     std::vector<Sample> launcherSamples, floorSamples;
     // Alternated, so that anything the machine does meanwhile weighs on both alike.
     for (int run = 0; run < runs; ++run) {

@@ -71,4 +71,5 @@ rm -rf "$check_disc"
 shipped=build/win32/launcher.exe
 rsrc=$(i686-w64-mingw32-objdump -h "$shipped" | awk '$2 == ".rsrc" {print $3}')
 /usr/bin/python3 tools/bench/bench_report.py "$results" "$(stat -c %s "$shipped")" \
-    "$((16#$rsrc))" "$runs" "$measured" "docs/performance$([ "$GAME_NAME" = zentrava ] || echo "-$GAME_NAME").md"
+    "$((16#$rsrc))" "$runs" "$measured" "$GAME_NAME" \
+    "docs/performance$([ "$GAME_NAME" = zentrava ] || echo "-$GAME_NAME").md"

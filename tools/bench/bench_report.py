@@ -5,8 +5,10 @@ import platform
 import subprocess
 import sys
 
-TARGETS = {"first": 1.05, "private_mb": 3.0, "overhead_kb": 200, "repaint_ms": 2.0,
-           "hover_ms": 100, "check": 0.95, "check_cores": 1.05}
+TARGETS = {"first": 1.05, "first_large": 1.10, "private_mb": 3.0, "overhead_kb": 200,
+           "repaint_ms": 2.0, "hover_ms": 100, "check": 0.95, "check_cores": 1.05}
+# The whole launcher of the games whose size is aimed at (MB).
+EXE_TARGETS_MB = {"zentrava": 5, "example": 4}
 
 
 def parse(lines):
@@ -33,13 +35,13 @@ def spread(result, field):
     return "%.1f ± %.1f" % (result[field + "_ms"], result[field + "_spread_ms"])
 
 
-def scale_rows(scale, launcher, floor, targeted):
-    """The first frame (against the target only at 100 %) and the first hover at a scale."""
+def scale_rows(scale, launcher, floor, target):
+    """The first frame against the floor's within TARGET, and the first hover, at a scale."""
     ratio = launcher["first_frame_ms"] / floor["first_frame_ms"]
     return [
         ("First painted frame at %s, median (ms)" % scale, spread(launcher, "first_frame"),
-         spread(floor, "first_frame"), "ratio %.2f" % ratio, "within 1.05 ×" if targeted else "",
-         ratio <= TARGETS["first"] if targeted else None),
+         spread(floor, "first_frame"), "ratio %.2f" % ratio, "within %.2f ×" % target,
+         ratio <= target),
         ("First hover at %s: pointer onto Manual to its rollover on screen, median (ms)" % scale,
          spread(launcher, "hover"), "", "", "under 100 ms", launcher["hover_ms"] < TARGETS["hover_ms"]),
     ]
@@ -70,28 +72,41 @@ def check_rows(results):
     ]
 
 
-def main(measured, file_size, rsrc_size, runs, program, out):
+def private_row(scale, launcher, floor):
+    private_mb = (launcher["private_kb"] - floor["private_kb"]) / 1024
+    return ("Private memory at %s (MB)" % scale, "%.1f" % (launcher["private_kb"] / 1024),
+            "%.1f" % (floor["private_kb"] / 1024), "+%.1f" % private_mb, "within 3 MB",
+            private_mb <= TARGETS["private_mb"])
+
+
+def size_rows(game, file_size, rsrc_size, overhead_kb):
+    exe_mb, aim = int(file_size) / 1048576, EXE_TARGETS_MB.get(game)
+    return [
+        ("Shipped exe, pictures included (MB)", "%.2f" % exe_mb, "", "",
+         "at most %d MB" % aim if aim else "", exe_mb <= aim if aim else None),
+        ("Shipped exe: code and overhead beyond resources (KB)", "%.0f" % overhead_kb, "",
+         "exe %.0f KB, resources %.0f KB" % (int(file_size) / 1024, int(rsrc_size) / 1024),
+         "under 200 KB", overhead_kb < TARGETS["overhead_kb"]),
+    ]
+
+
+def main(measured, file_size, rsrc_size, runs, program, game, out):
     r = parse(measured)
     launcher, floor = r["100%"]["launcher"], r["100%"]["floor"]
     overhead_kb = (int(file_size) - int(rsrc_size)) / 1024
-    private_mb = (launcher["private_kb"] - floor["private_kb"]) / 1024
-    rows = scale_rows("100 %", launcher, floor, True) + [
+    rows = scale_rows("100 %", launcher, floor, TARGETS["first"]) + [
         ("Peak working set (MB)", "%.1f" % (launcher["peak_kb"] / 1024), "%.1f" % (floor["peak_kb"] / 1024),
          "+%.1f" % ((launcher["peak_kb"] - floor["peak_kb"]) / 1024), "", None),
-        ("Private memory (MB)", "%.1f" % (launcher["private_kb"] / 1024), "%.1f" % (floor["private_kb"] / 1024),
-         "+%.1f" % private_mb, "within 3 MB", private_mb <= TARGETS["private_mb"]),
+        private_row("100 %", launcher, floor),
         ("Full repaint, mean of 1000 (ms)", "%.3f" % launcher["repaint_ms"], "%.3f" % floor["repaint_ms"],
          "", "under 2 ms", launcher["repaint_ms"] < TARGETS["repaint_ms"]),
         ("The program's own CPU time per full repaint (ms)", "%.2f" % launcher["repaint_cpu_ms"],
          "%.2f" % floor["repaint_cpu_ms"], "", "", None),
         ("CPU while idle for 2 s (ms)", "%.1f" % launcher["idle_cpu_ms"], "%.1f" % floor["idle_cpu_ms"],
          "", "none", launcher["idle_cpu_ms"] == 0),
-    ] + scale_rows("200 %", r["200%"]["launcher"], r["200%"]["floor"], False) + opening_rows(r) + \
-        check_rows(r) + [
-        ("Shipped exe: code and overhead beyond resources (KB)", "%.0f" % overhead_kb, "",
-         "exe %.0f KB, resources %.0f KB" % (int(file_size) / 1024, int(rsrc_size) / 1024),
-         "under 200 KB", overhead_kb < TARGETS["overhead_kb"]),
-    ]
+    ] + scale_rows("200 %", r["200%"]["launcher"], r["200%"]["floor"], TARGETS["first_large"]) + [
+        private_row("200 %", r["200%"]["launcher"], r["200%"]["floor"]),
+    ] + opening_rows(r) + check_rows(r) + size_rows(game, file_size, rsrc_size, overhead_kb)
     header = "| Measure | Launcher | Floor | Difference | Target | Met |\n|---|---|---|---|---|---|\n"
     table = header + "".join("| %s | %s | %s | %s | %s | %s |\n" % (
         m, a, b, d, t, "" if ok is None else ("yes" if ok else "**no**")) for m, a, b, d, t, ok in rows)
@@ -107,10 +122,11 @@ alternated, at 100 %% and at 200 %% display scale. Machine: %s. Measured: %s.
 
 - **The floor** (`tools/bench/Floor.cpp`) is the least program that does what the launcher's
   window does: one 635 × 416 window of the same style that paints one 635 × 395 bitmap; at
-  200 %% a window whose client area is the 1270 × 790 large background it paints.
+  200 %% a window whose client area is the 1270 × 790 large background it paints, the
+  launcher's decoded into a plain 24-bit bitmap (`tools/bench/floor_pictures.sh`).
 - **Scale**: the prefix's `LogPixels` (96, then 192), which every program takes when it starts.
-  At 200 %% the launcher loads, besides the large background the floor paints, the large logo
-  and the five large up pictures (about 0.5 MB more); no target is set there.
+  At 200 %% the launcher decodes its compressed large background, and besides it the large
+  logo and the five large up pictures, all of which the floor is spared.
 - **First painted frame**: the driver (`tools/bench/BenchDriver.cpp`, itself under Wine) starts
   the program and polls every millisecond, from outside, until a top-level window of that
   process is visible *and* the screen shows the background's colour at a point only the
@@ -172,6 +188,35 @@ alternated, at 100 %% and at 200 %% display scale. Machine: %s. Measured: %s.
   pointer movement). Of the pictures, only those of the first frame, at the screen's scale:
   the background, the logo and each button's up picture; a rollover or down picture is loaded
   when first shown, and the other scale's set only when the window moves to a screen of it.
+
+## The large pictures: format and decoder
+
+The pictures for 200 %% are carried as QOI in 24-bit colour and decoded by Debian's `qoi.h`
+(libqoi-dev) when a screen of that scale first shows them; those for 100 %% stay the 16-bit
+bitmaps they always were. Chosen by one measurement, of the two games' large sets and of the
+demo's and the example's large backgrounds (1270 × 790), best of 15 decodes, x86-64 code under
+Wine on this machine:
+
+| | QOI, `qoi.h` | PNG (zopfli), `stb_image` | PNG (zopfli), GDI+ | 16-bit BMP |
+|---|---|---|---|---|
+| Large set, demo / example (MB) | 1.01 / 1.06 | 0.70 / 0.76 | 0.70 / 0.76 | 12.5 / 14.2 |
+| Decoding the large background (ms) | 12 | 25 to 28 | 42 to 47, and 90 to 125 for the first, which loads GDI+ | none |
+| Code in the launcher (KB) | 2.8 | 24 | none | none |
+
+- PNG is a third smaller, but `stb_image`'s decoder alone would take the code over its 200 KB
+  (182 KB with QOI's), and decodes at half QOI's speed; GDI+ adds no code, but loading it
+  costs more than the whole window's first frame at 100 %%. QOI's 0.3 MB more leave the demo's
+  launcher well under 5 MB.
+- QOI is one fixed encoding, so the build (`qoiconv`, from Debian's qoi) writes the same bytes
+  for the same picture: nothing to tune, nothing that varies between builds.
+- `qoi.h` decodes straight into the bits of the DIB section GDI draws from (its `QOI_MALLOC`):
+  decoding into the heap and copying touched a second 4 MB, whose page faults alone took
+  11 to 14 ms here, as long as the decoding.
+- The launcher checks a picture's header against twice its small bitmap's size, and its end
+  marker, before it decodes; `qoi.h` itself reads no byte outside the data on any input (it is
+  fuzzed upstream). A picture that fails is not shown: the small one is enlarged instead.
+- The example's launcher cannot reach 4 MB: its pictures for 100 %% (eleven buttons, six
+  languages), which stay 16-bit bitmaps in the resources' fixed format, are 3.8 MB alone.
 
 ## The repaint under Wine
 
