@@ -17,13 +17,18 @@ Decoding g_decoding = {};
 
 constexpr int kRgba = 4;
 
+size_t BytesOf(SIZE size)
+{
+    return static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy) * kRgba;
+}
+
 // The decoder writes its pixels into the memory it asks for: here the bits of a DIB section of
 // the picture's size, so that they are written once, where GDI reads them. A fresh page costs its
 // fault, and a large background has a thousand of them: a second buffer doubled that.
 void* SectionBits(size_t bytes)
 {
     const SIZE size = g_decoding.size;
-    if (bytes != static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy) * kRgba)
+    if (bytes != BytesOf(size))
         return nullptr;
     BITMAPINFO info = {}; // BI_RGB
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -75,8 +80,7 @@ bool IsWholePicture(const BYTE* data, DWORD length, SIZE size)
 // The decoder's red, green, blue, alpha pixels as the blue, green, red of a DIB section.
 void SwapRedAndBlue(BYTE* pixels, SIZE size)
 {
-    const size_t length = static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy) * kRgba;
-    for (size_t at = 0; at < length; at += kRgba) {
+    for (size_t at = 0, length = BytesOf(size); at < length; at += kRgba) {
         const BYTE red = pixels[at];
         pixels[at] = pixels[at + 2];
         pixels[at + 2] = red;
